@@ -1,0 +1,7 @@
+#include <windows.h>
+
+#include "app/reader_program.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  return vx::RunProgram(voxlet::kReaderHeader, voxlet::ReaderEntry);
+}

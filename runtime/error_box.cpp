@@ -1,0 +1,22 @@
+// The runtime error box: the one way a fatal condition ends the process.
+#include <windows.h>
+
+#include "runtime/gbk.h"
+#include "runtime/helper_table.h"
+#include "runtime/runtime_error.h"
+#include "runtime/runtime_state.h"
+
+namespace vx {
+
+void RaiseRuntimeError(const char* message, int code) {
+  RuntimeState& rt = Runtime();
+  ++rt.eventBlock;  // the box's own loop dispatches messages, but no handler may run
+  std::wstring text = WideFromGbk(FormatRuntimeErrorText(message, code));
+  MessageBoxW(nullptr, text.c_str(), WideFromGbk("错误").c_str(), MB_ICONERROR);
+  rt.exitRoutines.clear();
+  ExitProgram(-1);
+}
+
+void ReportRuntimeError(int code) { RaiseRuntimeError(NumberedErrorMessage(code), code); }
+
+}  // namespace vx

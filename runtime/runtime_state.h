@@ -1,0 +1,44 @@
+// The state the runtime keeps for the life of the process.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "runtime/program.h"
+
+namespace vx {
+
+using ExitRoutine = void (*)();
+
+// One DLL command of the program: names from the program's table, and the
+// resolved address with its module once the first call found them.
+struct DllCommand {
+  std::string fileName;
+  std::string entryName;
+  void* address = nullptr;
+  void* module = nullptr;
+};
+
+struct RuntimeState {
+  const ProgramHeader* header = nullptr;
+  uint32_t headerWords[3] = {};  // words 0, 1 and 2 (+1)
+  bool oleInitialised = false;
+  std::string programDirectory;  // GBK, no trailing backslash
+  std::string programFileName;
+  std::string moduleDirectory;   // GBK, with its trailing backslash
+  void* hiddenOwner = nullptr;   // HWND
+  uint32_t guiThreadId = 0;
+  std::vector<DllCommand> dllCommands;
+  std::vector<ExitRoutine> exitRoutines;
+  std::atomic<int> eventBlock{0};  // while above 0 no event reaches a handler
+  std::atomic<bool> cleanupStarted{false};
+};
+
+RuntimeState& Runtime();
+
+// Appends the routine to the list run at program end, unless already listed.
+void RegisterExitRoutine(ExitRoutine routine);
+
+}  // namespace vx

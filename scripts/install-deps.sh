@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# Installs everything Voxlet needs to build and test on Debian 12, then cross-builds
+# the third-party libraries that Debian ships only as source into .deps/prefix.
+# Idempotent: a second run only checks and returns within seconds.
+set -euo pipefail
+
+top=$(cd "$(dirname "$0")/.." && pwd)
+deps="$top/.deps"
+cache="$deps/cache"        # apt lists and downloaded source tarballs
+work="$deps/work"          # unpacked, built trees
+prefix="$deps/prefix"      # static i686 libraries and headers
+mkdir -p "$cache" "$work" "$prefix"
+
+as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
+
+# ---- Debian packages -------------------------------------------------------
+packages=(
+  g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686 libz-mingw-w64-dev
+  cmake ninja-build nasm make autoconf automake libtool pkg-config dpkg-dev
+  wine wine32:i386 wine64 xvfb x11-utils imagemagick fonts-wqy-microhei locales
+  googletest g++ clang llvm libclang-rt-14-dev
+  pulseaudio pulseaudio-utils sox espeak-ng
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "install-deps: installing ${missing[*]}"
+  dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
+  as_root apt-get update -qq
+  as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# ---- A private apt configuration for source packages ------------------------
+# Built from the machine's own Debian mirror, with deb-src entries and backports,
+# so the system's sources stay untouched.
+aptdir="$cache/apt"
+if [ ! -f "$aptdir/ready" ]; then
+  mkdir -p "$aptdir/lists/partial" "$aptdir/archives/partial"
+  # The first Debian archive the machine already uses (not security, not third-party).
+  mirror=$({ cat /etc/apt/sources.list /etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list 2>/dev/null || true; } \
+           | grep -E '^(URIs:|deb )' | grep -v security \
+           | sed -E 's/^URIs:[[:space:]]*//; s/^deb[[:space:]]+(\[[^]]*\][[:space:]]+)?//; s/[[:space:]].*//' \
+           | grep -E '/debian/?$' | head -n1)
+  [ -n "$mirror" ] || { echo "install-deps: no Debian mirror configured in /etc/apt" >&2; exit 1; }
+  cat > "$aptdir/sources.list" <<LIST
+deb [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror bookworm main
+deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror bookworm main
+deb [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror bookworm-backports main
+deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror bookworm-backports main
+LIST
+  touch "$aptdir/ready.pending"
+fi
+apt_private() {
+  apt-get -o Dir::Etc::sourcelist="$aptdir/sources.list" -o Dir::Etc::sourceparts=- \
+          -o Dir::State::Lists="$aptdir/lists" -o Dir::Cache::Archives="$aptdir/archives" \
+          -o APT::Get::List-Cleanup=0 -o Debug::NoLocking=1 -qq "$@"
+}
+if [ -f "$aptdir/ready.pending" ]; then
+  apt_private update
+  mv "$aptdir/ready.pending" "$aptdir/ready"
+fi
+
+# Fetches the orig tarball of a source package into the cache (once).
+fetch_source() { # name[/suite] glob
+  local spec=$1 glob=$2
+  compgen -G "$cache/$glob" >/dev/null && return 0
+  (cd "$cache" && apt_private source --download-only --tar-only "$spec" >/dev/null 2>&1 \
+     || apt_private source --download-only "$spec" >/dev/null)
+  compgen -G "$cache/$glob" >/dev/null || { echo "install-deps: could not fetch $spec" >&2; exit 1; }
+}
+# Unpacks a tarball into work/NAME (once) and prints the tree.
+unpack() { # tarball-glob name
+  local tree="$work/$2"
+  if [ ! -d "$tree" ]; then
+    mkdir -p "$tree.tmp"
+    tar -xf $(compgen -G "$cache/$1" | head -n1) -C "$tree.tmp" --strip-components=1
+    mv "$tree.tmp" "$tree"
+  fi
+  echo "$tree"
+}
+
+toolchain="$top/cmake/mingw-i686.cmake"
+cross_cmake() { # src build extra-args...
+  local src=$1 build=$2; shift 2
+  cmake -S "$src" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -Wno-dev "$@" >/dev/null
+  cmake --build "$build" >/dev/null
+  cmake --install "$build" >/dev/null
+}
+
+# ---- libjpeg-turbo (IJG API, static) ---------------------------------------
+if [ ! -f "$prefix/lib/libjpeg.a" ]; then
+  echo "install-deps: building libjpeg-turbo"
+  fetch_source libjpeg-turbo/bookworm 'libjpeg-turbo_*.orig.tar.*'
+  src=$(unpack 'libjpeg-turbo_*.orig.tar.*' libjpeg-turbo)
+  cross_cmake "$src" "$work/libjpeg-turbo-build" -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF
+fi
+
+# ---- libpng (static, against the static mingw zlib) ------------------------
+if [ ! -f "$prefix/lib/libpng.a" ]; then
+  echo "install-deps: building libpng"
+  fetch_source libpng1.6/bookworm 'libpng1.6_*.orig.tar.*'
+  src=$(unpack 'libpng1.6_*.orig.tar.*' libpng)
+  cross_cmake "$src" "$work/libpng-build" -DPNG_SHARED=OFF -DPNG_TESTS=OFF \
+      -DPNG_EXECUTABLES=OFF -DZLIB_USE_STATIC_LIBS=ON
+fi
+
+# ---- A zh_CN.UTF-8 locale of our own: under it Wine's ANSI code page is 936, as on
+# a Chinese Windows, without touching the machine's locales ------------------------
+if [ ! -d "$deps/locale/zh_CN.UTF-8" ]; then
+  mkdir -p "$deps/locale"
+  localedef -i zh_CN -f UTF-8 "$deps/locale/zh_CN.UTF-8" 2>/dev/null || [ -d "$deps/locale/zh_CN.UTF-8" ]
+fi
+
+echo "install-deps: ready ($prefix)"
