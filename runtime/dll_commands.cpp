@@ -86,16 +86,3 @@ void ReleaseDllCommands() {
 }
 
 }  // namespace vx
-
-// EAX holds the command index. Nothing on the stack is touched, so the DLL
-// function sees the program's arguments and its return address as pushed.
-extern "C" void* vx_resolve_dll_command(int index) { return vx::ResolveDllCommand(index); }
-asm(R"(
-    .text
-    .globl _CallDllCommandThunk
-_CallDllCommandThunk:
-    pushl %eax
-    call _vx_resolve_dll_command
-    addl $4, %esp
-    jmp *%eax
-)");

@@ -4,20 +4,16 @@
 
 namespace vx {
 
-// Resolves command `index` (cached after the first call); an unresolvable command
-// is a fatal runtime error.
+// RuntimeHelperTable operation 1: the address of command `index`, resolved on the
+// first call and cached; an unresolvable command is a fatal runtime error.
 void* ResolveDllCommand(int index);
 
-// RuntimeHelperTable operation 1. Takes the command index in EAX, resolves it and
-// jumps to the DLL function with the program's arguments untouched on the stack,
-// so the function returns straight to the program.
-extern "C" void CallDllCommandThunk();
-
-// Typed call through the thunk, as compiled code makes it.
+// A DLL command call as compiled code makes it: resolve, then call the function
+// itself with the program's arguments, so that it returns straight to the program.
 template <typename Result, typename... Args>
 Result CallDllCommand(int index, Args... args) {
-  using Thunk = Result(__attribute__((stdcall, regparm(1))) *)(int, Args...);
-  return reinterpret_cast<Thunk>(&CallDllCommandThunk)(index, args...);
+  using Function = Result(__stdcall*)(Args...);
+  return reinterpret_cast<Function>(ResolveDllCommand(index))(args...);
 }
 
 // Unloads every module loaded for DLL commands and forgets the resolutions.

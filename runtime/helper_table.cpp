@@ -73,7 +73,7 @@ int64_t OtherHelper(int number, ...) {
 // the window runtime lands; until then those slots are empty.
 const RuntimeHelperTable kHelperTable = {
     ReportRuntimeError,
-    CallDllCommandThunk,
+    ResolveDllCommand,
     CallLibraryCommand,
     CallCoreCommand,
     nullptr,

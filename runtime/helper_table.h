@@ -10,7 +10,7 @@ namespace vx {
 
 struct RuntimeHelperTable {
   void (*reportRuntimeError)(int code);                                                   // 0
-  void (*callDllCommand)();  // 1: command index in EAX, arguments as the program pushed them
+  void* (*resolveDllCommand)(int index);  // 1: the program then calls the address itself
   MDATA (*callLibraryCommand)(int library, LibraryCommand command, int count, MDATA* args);  // 2
   MDATA (*callCoreCommand)(LibraryCommand command, int count, MDATA* args);               // 3
   uint64_t (*readUnitProperty)(uint32_t window, uint32_t unit, int index, int arrayIndex);  // 4

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs everything Voxlet needs to build and test on Debian 12, then cross-builds
-# the third-party libraries that Debian ships only as source into .deps/prefix.
+# the third-party libraries that Debian ships only as source into
+# .deps/prefix-<arch>, for 32-bit Windows (the product) and 64-bit Windows (the
+# test build on machines that cannot execute 32-bit code).
 # Idempotent: a second run only checks and returns within seconds.
 set -euo pipefail
 
@@ -8,14 +10,14 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 deps="$top/.deps"
 cache="$deps/cache"        # apt lists and downloaded source tarballs
 work="$deps/work"          # unpacked, built trees
-prefix="$deps/prefix"      # static i686 libraries and headers
-mkdir -p "$cache" "$work" "$prefix"
+mkdir -p "$cache" "$work"
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
 # ---- Debian packages -------------------------------------------------------
 packages=(
-  g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686 libz-mingw-w64-dev
+  g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686
+  g++-mingw-w64-x86-64 mingw-w64-x86-64-dev binutils-mingw-w64-x86-64 libz-mingw-w64-dev
   cmake ninja-build nasm make autoconf automake libtool pkg-config dpkg-dev
   wine wine32:i386 wine64 xvfb x11-utils imagemagick fonts-wqy-microhei locales
   googletest g++ clang llvm libclang-rt-14-dev
@@ -81,37 +83,40 @@ unpack() { # tarball-glob name
   echo "$tree"
 }
 
-toolchain="$top/cmake/mingw-i686.cmake"
-cross_cmake() { # src build extra-args...
-  local src=$1 build=$2; shift 2
-  cmake -S "$src" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -Wno-dev "$@" >/dev/null
+# Builds one CMake project for one architecture into its prefix.
+cross_cmake() { # arch src build extra-args...
+  local arch=$1 src=$2 build=$3; shift 3
+  cmake -S "$src" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-$arch.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$deps/prefix-$arch" -Wno-dev "$@" >/dev/null
   cmake --build "$build" >/dev/null
   cmake --install "$build" >/dev/null
 }
 
-# ---- libjpeg-turbo (IJG API, static) ---------------------------------------
-if [ ! -f "$prefix/lib/libjpeg.a" ]; then
-  echo "install-deps: building libjpeg-turbo"
-  fetch_source libjpeg-turbo/bookworm 'libjpeg-turbo_*.orig.tar.*'
-  src=$(unpack 'libjpeg-turbo_*.orig.tar.*' libjpeg-turbo)
-  cross_cmake "$src" "$work/libjpeg-turbo-build" -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF
-fi
-
-# ---- libpng (static, against the static mingw zlib) ------------------------
-if [ ! -f "$prefix/lib/libpng.a" ]; then
-  echo "install-deps: building libpng"
-  fetch_source libpng1.6/bookworm 'libpng1.6_*.orig.tar.*'
-  src=$(unpack 'libpng1.6_*.orig.tar.*' libpng)
-  cross_cmake "$src" "$work/libpng-build" -DPNG_SHARED=OFF -DPNG_TESTS=OFF \
-      -DPNG_EXECUTABLES=OFF -DZLIB_USE_STATIC_LIBS=ON
-fi
+for arch in i686 x86_64; do
+  prefix="$deps/prefix-$arch"
+  # ---- libjpeg-turbo (IJG API, static) -------------------------------------
+  if [ ! -f "$prefix/lib/libjpeg.a" ]; then
+    echo "install-deps: building libjpeg-turbo ($arch)"
+    fetch_source libjpeg-turbo/bookworm 'libjpeg-turbo_*.orig.tar.*'
+    src=$(unpack 'libjpeg-turbo_*.orig.tar.*' libjpeg-turbo)
+    cross_cmake "$arch" "$src" "$work/libjpeg-turbo-$arch" -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF
+  fi
+  # ---- libpng (static, against the static mingw zlib) ----------------------
+  if [ ! -f "$prefix/lib/libpng.a" ]; then
+    echo "install-deps: building libpng ($arch)"
+    fetch_source libpng1.6/bookworm 'libpng1.6_*.orig.tar.*'
+    src=$(unpack 'libpng1.6_*.orig.tar.*' libpng)
+    cross_cmake "$arch" "$src" "$work/libpng-$arch" -DPNG_SHARED=OFF -DPNG_TESTS=OFF \
+        -DPNG_EXECUTABLES=OFF -DZLIB_USE_STATIC_LIBS=ON
+  fi
+done
 
 # ---- A zh_CN.UTF-8 locale of our own: under it Wine's ANSI code page is 936, as on
 # a Chinese Windows, without touching the machine's locales ------------------------
-if [ ! -d "$deps/locale/zh_CN.UTF-8" ]; then
+# (glibc looks the folder up under its normalised name, zh_CN.utf8.)
+if [ ! -d "$deps/locale/zh_CN.utf8" ]; then
   mkdir -p "$deps/locale"
-  localedef -i zh_CN -f UTF-8 "$deps/locale/zh_CN.UTF-8" 2>/dev/null || [ -d "$deps/locale/zh_CN.UTF-8" ]
+  localedef -i zh_CN -f UTF-8 "$deps/locale/zh_CN.utf8" 2>/dev/null || [ -d "$deps/locale/zh_CN.utf8" ]
 fi
 
-echo "install-deps: ready ($prefix)"
+echo "install-deps: ready"

@@ -49,7 +49,7 @@ TEST(FatalErrors, SubscriptAboveTheCountShowsErrorOne) {
 
 TEST(FatalErrors, AllocationFailureHasNoCodeLine) {
   EXPECT_EQ(ExpectErrorBox(L"allocation",
-                           WideFromGbk("运行时出错!\r\n\r\n错误信息：分配 2147483632 字节内存失败!\r\n")),
+                           WideFromGbk("运行时出错!\r\n\r\n错误信息：分配 -16 字节内存失败!\r\n")),
             kMinusOne);
 }
 

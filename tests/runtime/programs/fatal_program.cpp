@@ -3,7 +3,7 @@
 // what its first argument names:
 //   subscript    subscript 0 of a 3-element array (runtime error 4)
 //   overflow     subscript 4 of a 3-element array (runtime error 1)
-//   allocation   an allocation that cannot succeed
+//   allocation   an allocation that cannot succeed (a negative byte count)
 //   dll          a DLL command that no system DLL exports
 //   exit-code    ExitProgram(7)
 //   worker-exit  ExitProgram(5) from a worker thread while the GUI thread waits
@@ -54,7 +54,7 @@ int Entry(const vx::RuntimeHelperTable* rt) {
   rt->otherHelper(vx::other_helper::kRegisterExitRoutine, &AppendToMarker);
   if (scenario == L"subscript") vx::CheckSubscript(0, 3);
   if (scenario == L"overflow") vx::CheckSubscript(4, 3);
-  if (scenario == L"allocation") rt->allocate(0x7FFFFFF0);
+  if (scenario == L"allocation") rt->allocate(-16);  // no heap can satisfy it, on 32 or 64 bits
   if (scenario == L"dll") vx::CallDllCommand<int>(0);
   if (scenario == L"exit-code") rt->exitProgram(7);
   if (scenario == L"worker-exit") {

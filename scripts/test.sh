@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds every configuration and runs every test:
+#   win     32-bit Windows, the product: its tests run under Wine where this machine
+#           can execute 32-bit code; elsewhere they are built and only the checks
+#           that run on the build machine itself (the exe's imports) are run
+#   win64   the same sources for 64-bit Windows, all tests under 64-bit Wine
+#   native  the pure modules on Linux under AddressSanitizer and UBSan
+set -uo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh || exit 1
+
+status=0
+configure_and_build() { # preset extra-cmake-args...
+  local preset=$1; shift
+  cmake --preset "$preset" "$@" >/dev/null && cmake --build --preset "$preset"
+}
+
+if scripts/can-run-32bit; then
+  configure_and_build win -DVOXLET_WINE_TESTS=ON && ctest --preset win || status=1
+else
+  echo "test: this machine cannot execute 32-bit code; the 32-bit build is checked, its tests run as 64-bit"
+  configure_and_build win -DVOXLET_WINE_TESTS=OFF && ctest --preset win || status=1
+fi
+configure_and_build win64 && ctest --preset win64 || status=1
+configure_and_build native && ctest --preset native || status=1
+exit $status
