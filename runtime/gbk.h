@@ -11,5 +11,6 @@ constexpr unsigned kGbkCodePage = 936;
 std::wstring WideFromGbk(const char* text);
 std::wstring WideFromGbk(const std::string& text);
 std::string GbkFromWide(const wchar_t* text);
+std::string GbkFromWide(const std::wstring& text);
 
 }  // namespace vx

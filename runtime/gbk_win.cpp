@@ -22,4 +22,6 @@ std::string GbkFromWide(const wchar_t* text) {
   return gbk;
 }
 
+std::string GbkFromWide(const std::wstring& text) { return GbkFromWide(text.c_str()); }
+
 }  // namespace vx

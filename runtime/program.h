@@ -10,11 +10,13 @@ namespace vx {
 
 struct RuntimeHelperTable;
 
-using LibraryNotifyFn = int32_t (*)(int32_t code, intptr_t param1, intptr_t param2);
+// The runtime's service entry and a library's notice entry share one shape. Results
+// are 32-bit values or, for the services that hand out memory, pointers.
+using NotifyFn = intptr_t (*)(int32_t code, intptr_t param1, intptr_t param2);
 
 // One library the program links: its notice entry and its table of unit types.
 struct LibraryRecord {
-  LibraryNotifyFn libraryNotify;
+  NotifyFn libraryNotify;
   uint32_t unitTypeCount;
   const void* const* unitTypes;  // UnitTypeInfo records, by type number - 1
 };

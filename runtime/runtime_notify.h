@@ -1,0 +1,25 @@
+// RuntimeNotify: the one numbered entry through which units and libraries ask the
+// runtime for services. Codes not served return 0.
+#pragma once
+
+#include <cstdint>
+
+namespace vx {
+
+namespace notify {
+constexpr int32_t kVersion = 1005;              // () -> 0x30005
+constexpr int32_t kToInteger = 2001;            // (MDATA*) -> the value as a 32-bit integer
+constexpr int32_t kProgramDirectory = 2003;     // () -> new text, no trailing backslash
+constexpr int32_t kProgramFileName = 2004;      // () -> new text
+constexpr int32_t kFreeArray = 2023;            // (element type, block)
+constexpr int32_t kAllocate = 2024;             // (bytes, non-zero: null on failure) -> block
+constexpr int32_t kFree = 2025;                 // (block)
+constexpr int32_t kReallocate = 2026;           // (block, bytes) -> block
+constexpr int32_t kRaiseError = 2027;           // (message text): fatal, code 0
+constexpr int32_t kExitProgram = 2028;          // (exit code)
+constexpr int32_t kProgramMode = 2030;          // () -> the program header's first word
+}  // namespace notify
+
+intptr_t RuntimeNotify(int32_t code, intptr_t param1, intptr_t param2);
+
+}  // namespace vx
