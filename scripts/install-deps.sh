@@ -57,7 +57,7 @@ fi
 apt_private() {
   apt-get -o Dir::Etc::sourcelist="$aptdir/sources.list" -o Dir::Etc::sourceparts=- \
           -o Dir::State::Lists="$aptdir/lists" -o Dir::Cache::Archives="$aptdir/archives" \
-          -o APT::Get::List-Cleanup=0 -o Debug::NoLocking=1 -qq "$@"
+          -o APT::Get::List-Cleanup=0 -o Debug::NoLocking=1 -o APT::Sandbox::User=root -qq "$@"
 }
 if [ -f "$aptdir/ready.pending" ]; then
   apt_private update
@@ -65,12 +65,12 @@ if [ -f "$aptdir/ready.pending" ]; then
 fi
 
 # Fetches the orig tarball of a source package into the cache (once).
-fetch_source() { # name[/suite] glob
-  local spec=$1 glob=$2
+fetch_source() { # package[/suite] glob
+  local package=$1 glob=$2
   compgen -G "$cache/$glob" >/dev/null && return 0
-  (cd "$cache" && apt_private source --download-only --tar-only "$spec" >/dev/null 2>&1 \
-     || apt_private source --download-only "$spec" >/dev/null)
-  compgen -G "$cache/$glob" >/dev/null || { echo "install-deps: could not fetch $spec" >&2; exit 1; }
+  (cd "$cache" && apt_private source --download-only --tar-only "$package" >/dev/null 2>&1 \
+     || apt_private source --download-only "$package" >/dev/null)
+  compgen -G "$cache/$glob" >/dev/null || { echo "install-deps: could not fetch $package" >&2; exit 1; }
 }
 # Unpacks a tarball into work/NAME (once) and prints the tree.
 unpack() { # tarball-glob name
@@ -110,6 +110,52 @@ for arch in i686 x86_64; do
         -DPNG_EXECUTABLES=OFF -DZLIB_USE_STATIC_LIBS=ON
   fi
 done
+
+# ---- eSpeak NG 1.52: the built-in speech engine -----------------------------
+# From bookworm-backports: bookworm's own 1.51 tarball is missing on the mirror and
+# its Mandarin voice reads pinyin through English rules. Its CMake build clones
+# sonic from the network, so the autotools build is used, in a copy of the tree per
+# architecture (out-of-tree builds fail).
+espeak_lib_missing=0
+for arch in i686 x86_64; do
+  [ -f "$deps/prefix-$arch/lib/libespeak-ng.a" ] || espeak_lib_missing=1
+done
+if [ $espeak_lib_missing = 1 ]; then
+  # The .dsc is missing on the mirror; only the orig tarball can be fetched.
+  fetch_source espeak-ng/bookworm-backports 'espeak-ng_1.52*.orig.tar.*'
+  src=$(unpack 'espeak-ng_1.52*.orig.tar.*' espeak-ng)
+  for arch in i686 x86_64; do
+    prefix="$deps/prefix-$arch"
+    [ -f "$prefix/lib/libespeak-ng.a" ] && continue
+    echo "install-deps: building eSpeak NG ($arch)"
+    tree="$work/espeak-ng-$arch"
+    rm -rf "$tree" && cp -a "$src" "$tree"
+    (cd "$tree" && ./autogen.sh >/dev/null 2>&1 \
+       && ./configure --host="$arch-w64-mingw32" --disable-shared --enable-static --without-async \
+            --without-pcaudiolib --without-sonic --without-mbrola --without-speechplayer \
+            CC="$arch-w64-mingw32-gcc-posix" CFLAGS=-O2 >/dev/null \
+       && make -j2 src/libespeak-ng.la >/dev/null 2>&1)
+    mkdir -p "$prefix/lib" "$prefix/include/espeak-ng"
+    cp "$tree/src/.libs/libespeak-ng.a" "$prefix/lib/"
+    cp "$tree"/src/include/espeak-ng/*.h "$prefix/include/espeak-ng/"
+  done
+fi
+# The compiled data: the amd64 package's files are the same for every Windows build.
+# Only English and Mandarin are shipped (~2.4 MB of the package's ~25 MB).
+espeak_data="$deps/espeak-ng-data"
+if [ ! -f "$espeak_data/cmn_dict" ]; then
+  echo "install-deps: extracting eSpeak NG data"
+  compgen -G "$cache/espeak-ng-data_1.52*.deb" >/dev/null \
+    || (cd "$cache" && apt_private download espeak-ng-data/bookworm-backports >/dev/null)
+  rm -rf "$work/espeak-ng-data-deb" "$espeak_data.tmp"
+  dpkg-deb -x $(compgen -G "$cache/espeak-ng-data_1.52*.deb" | head -n1) "$work/espeak-ng-data-deb"
+  from=$(dirname "$(find "$work/espeak-ng-data-deb" -name phontab | head -n1)")
+  mkdir -p "$espeak_data.tmp/lang/sit" "$espeak_data.tmp/lang/gmw"
+  cp "$from"/{phontab,phonindex,phondata,intonations,en_dict,cmn_dict} "$espeak_data.tmp/"
+  cp "$from"/lang/sit/cmn* "$espeak_data.tmp/lang/sit/"
+  cp "$from"/lang/gmw/en* "$espeak_data.tmp/lang/gmw/"
+  rm -rf "$espeak_data" && mv "$espeak_data.tmp" "$espeak_data"
+fi
 
 # ---- A zh_CN.UTF-8 locale of our own: under it Wine's ANSI code page is 936, as on
 # a Chinese Windows, without touching the machine's locales ------------------------

@@ -1,0 +1,50 @@
+// The audio device, through winmm wave output. A few blocks are in flight at a
+// time, so synthesis, which is much faster than playback, waits for the device
+// instead of queueing a whole text's audio; pausing the device then holds it too.
+#pragma once
+
+#include <array>
+#include <mutex>
+#include <vector>
+
+#include "speech/platform/espeak/audio_output.h"
+
+namespace vx::espeak {
+
+class WaveOutOutput : public AudioOutput {
+ public:
+  WaveOutOutput();
+  ~WaveOutOutput() override;
+
+  // Opens the default device on first use; fails when there is none.
+  HRESULT Open() override;
+  bool Write(const int16_t* samples, size_t count, const std::atomic<bool>& stop) override;
+  void Finish(const std::atomic<bool>& stop) override;
+  void Discard() override;
+  void SetPaused(bool paused) override;
+
+ private:
+  static constexpr size_t kBlockSamples = 4096;  // ~0.19 s
+  static constexpr size_t kBlocks = 6;
+
+  struct Block {
+    WAVEHDR header{};
+    std::vector<int16_t> samples;
+    bool queued = false;
+  };
+
+  bool InFlight(const Block& block) const;
+  // Waits until the block at next_ may be filled again; false when stopped.
+  bool WaitForFreeBlock(const std::atomic<bool>& stop);
+  bool Submit(Block& block);
+  void ReleaseBlock(Block& block);
+
+  std::mutex deviceMutex_;  // the device handle and the blocks' headers
+  HWAVEOUT device_ = nullptr;
+  HANDLE blockDone_;
+  std::array<Block, kBlocks> blocks_;
+  size_t next_ = 0;  // the block being filled
+  std::atomic<bool> failed_{false};  // set by the synthesis thread, cleared by Open
+};
+
+}  // namespace vx::espeak
