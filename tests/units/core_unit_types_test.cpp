@@ -1,0 +1,216 @@
+#include "units/unit_types/core_unit_types.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+
+namespace vx {
+namespace {
+
+namespace pt = property_type;
+
+struct ExpectedType {
+  uint32_t code;
+  const char* chineseName;
+  const char* englishName;
+  uint32_t propertyCount;
+  uint32_t stateFlags;
+};
+
+const ExpectedType kExpected[] = {
+    {0x00010001, "窗口", "window", 32, 0x800000D0},
+    {0x00010005, "编辑框", "EditBox", 29, 0x80000040},
+    {0x00010009, "分组框", "GroupBox", 13, 0x840140C0},
+    {0x0001000A, "标签", "Label", 29, 0x84012040},
+    {0x0001000B, "按钮", "Button", 14, 0x80000840},
+    {0x0001000E, "组合框", "ComboBox", 25, 0x80000240},
+    {0x00010013, "进度条", "ProcessBar", 14, 0x84010040},
+    {0x00010014, "滑块条", "SliderBar", 20, 0x80000040},
+    {0x0001001F, "通用对话框", "CommonDlg", 30, 0x80008040},
+};
+
+const UnitPropertyInfo& Row(uint32_t code, int32_t index) {
+  const UnitTypeInfo* type = CoreUnitType(code);
+  EXPECT_NE(type, nullptr);
+  const UnitPropertyInfo* row = PropertyInfo(*type, index);
+  EXPECT_NE(row, nullptr);
+  return *row;
+}
+
+void ExpectRow(uint32_t code, int32_t index, uint16_t typeCode, uint16_t flags) {
+  const UnitPropertyInfo row = Row(code, index);
+  EXPECT_EQ(row.typeCode, typeCode) << std::hex << code << " property " << std::dec << index;
+  EXPECT_EQ(row.flags, flags) << std::hex << code << " property " << std::dec << index;
+}
+
+TEST(CoreUnitTypes, LibraryHas51SlotsAndNoNoticeEntryYet) {
+  const LibraryRecord& library = CoreLibrary();
+  EXPECT_EQ(library.libraryNotify, nullptr);
+  EXPECT_EQ(library.unitTypeCount, 51u);
+  ASSERT_NE(library.unitTypes, nullptr);
+}
+
+TEST(CoreUnitTypes, NineUsedSlotsWithNamesFlagsAndCounts) {
+  const LibraryRecord& library = CoreLibrary();
+  for (const ExpectedType& expected : kExpected) {
+    SCOPED_TRACE(expected.englishName);
+    const UnitTypeInfo* type = CoreUnitType(expected.code);
+    ASSERT_NE(type, nullptr);
+    EXPECT_EQ(type, &library.unitTypes[(expected.code & 0xFFFF) - 1]);
+    EXPECT_STREQ(type->chineseName, expected.chineseName);
+    EXPECT_STREQ(type->englishName, expected.englishName);
+    EXPECT_EQ(type->stateFlags, expected.stateFlags);
+    EXPECT_EQ(type->propertyCount, expected.propertyCount);
+    EXPECT_NE(type->properties, nullptr);
+    EXPECT_EQ(type->description, nullptr);
+    EXPECT_EQ(type->methodCount, 0u);
+    EXPECT_EQ(type->methods, nullptr);
+    EXPECT_EQ(type->iconResourceId, 0u);
+    EXPECT_EQ(type->eventCount, 0u);
+    EXPECT_EQ(type->events, nullptr);
+    EXPECT_EQ(type->elementCount, 0u);
+    EXPECT_EQ(type->elements, nullptr);
+  }
+}
+
+TEST(CoreUnitTypes, NamesAreGbk) {
+  // "编辑框" in GBK.
+  EXPECT_EQ(std::memcmp(CoreUnitType(0x00010005)->chineseName, "\xB1\xE0\xBC\xAD\xBF\xF2", 7), 0);
+}
+
+bool AllZero(const UnitTypeInfo& t) {
+  return !t.chineseName && !t.englishName && !t.description && !t.methodCount && !t.methods && !t.stateFlags &&
+         !t.iconResourceId && !t.eventCount && !t.events && !t.propertyCount && !t.properties &&
+         !t.getInterface && !t.elementCount && !t.elements;
+}
+
+TEST(CoreUnitTypes, AllOtherSlotsAreAllZero) {
+  std::set<uint32_t> used;
+  for (const ExpectedType& expected : kExpected) used.insert(expected.code & 0xFFFF);
+  const LibraryRecord& library = CoreLibrary();
+  for (uint32_t slot = 1; slot <= 51; ++slot) {
+    if (used.count(slot)) continue;
+    EXPECT_TRUE(AllZero(library.unitTypes[slot - 1])) << slot;
+    EXPECT_EQ(CoreUnitType(0x00010000 | slot), nullptr) << slot;
+  }
+}
+
+TEST(CoreUnitTypes, CodesOutsideTheCoreTableHaveNoType) {
+  EXPECT_EQ(CoreUnitType(0x00010000), nullptr);
+  EXPECT_EQ(CoreUnitType(0x00010034), nullptr);  // slot 52
+  EXPECT_EQ(CoreUnitType(0x00020001), nullptr);  // the speech library's type
+  EXPECT_EQ(CoreUnitType(0x80010001), nullptr);
+  EXPECT_NE(CoreUnitType(core_unit_type::kSliderBar), nullptr);
+}
+
+TEST(CoreUnitTypes, OperationsAreNotOfferedBeforeTheTypesAreBuilt) {
+  for (const ExpectedType& expected : kExpected) {
+    const UnitTypeInfo* type = CoreUnitType(expected.code);
+    ASSERT_NE(type->getInterface, nullptr);
+    for (int32_t number = 0; number <= 11; ++number) {
+      EXPECT_EQ(type->getInterface(number), nullptr) << expected.englishName << " " << number;
+    }
+  }
+}
+
+TEST(CoreUnitTypes, EveryTypeStartsWithTheEightCommonProperties) {
+  const uint16_t types[8] = {pt::kInteger, pt::kInteger, pt::kInteger, pt::kInteger,
+                             pt::kText,    pt::kLogical, pt::kLogical, pt::kMousePointer};
+  for (const ExpectedType& expected : kExpected) {
+    for (int32_t index = 0; index < 8; ++index) ExpectRow(expected.code, index, types[index], 0xE000);
+  }
+}
+
+TEST(CoreUnitTypes, EveryOwnPropertyHasBit8000AndNoNames) {
+  for (const ExpectedType& expected : kExpected) {
+    const UnitTypeInfo* type = CoreUnitType(expected.code);
+    for (uint32_t index = 8; index < type->propertyCount; ++index) {
+      // Copied out: the rows are packed, so their fields may be misaligned.
+      const UnitPropertyInfo row = type->properties[index];
+      const void* fields[] = {row.name, row.englishName, row.description, row.pickList};
+      EXPECT_EQ(row.flags & 0xE000, 0x8000) << expected.englishName << " " << index;
+      for (const void* field : fields) EXPECT_EQ(field, nullptr) << expected.englishName << " " << index;
+    }
+  }
+}
+
+TEST(CoreUnitTypes, PropertyRowsPackTwentyBytesInThe32BitProgram) {
+  if (sizeof(void*) == 4) {
+    EXPECT_EQ(sizeof(UnitPropertyInfo), 20u);
+  }
+  EXPECT_EQ(PropertyInfo(*CoreUnitType(core_unit_type::kEditBox), 29), nullptr);
+  EXPECT_EQ(PropertyInfo(*CoreUnitType(core_unit_type::kEditBox), -1), nullptr);
+}
+
+TEST(CoreUnitTypes, WindowRows) {
+  uint32_t code = core_unit_type::kWindow;
+  ExpectRow(code, 8, pt::kText, 0x8000);
+  ExpectRow(code, 10, pt::kBackgroundColour, 0x8000);
+  ExpectRow(code, 13, pt::kSound, 0x8000);
+  ExpectRow(code, 16, pt::kLogical, 0x8001);
+  ExpectRow(code, 20, pt::kIcon, 0x8000);
+  ExpectRow(code, 24, pt::kFileName, 0x8001);
+  ExpectRow(code, 25, pt::kInteger, 0x8001);
+  ExpectRow(code, 31, pt::kText, 0x8000);
+}
+
+TEST(CoreUnitTypes, EditBoxRows) {
+  uint32_t code = core_unit_type::kEditBox;
+  ExpectRow(code, 8, pt::kText, 0x8000);
+  ExpectRow(code, 11, pt::kBackgroundColour, 0x8000);
+  ExpectRow(code, 12, pt::kFont, 0x8000);
+  ExpectRow(code, 19, pt::kText, 0x8001);
+  ExpectRow(code, 23, pt::kInteger, 0x8001);
+  ExpectRow(code, 26, pt::kText, 0x8008);
+  ExpectRow(code, 27, pt::kDataSource, 0x8000);
+  ExpectRow(code, 28, pt::kDataColumn, 0x8000);
+}
+
+TEST(CoreUnitTypes, LabelButtonAndGroupBoxRows) {
+  ExpectRow(core_unit_type::kLabel, 11, pt::kInteger, 0x8001);
+  ExpectRow(core_unit_type::kLabel, 14, pt::kColourWithAlpha, 0x8001);
+  ExpectRow(core_unit_type::kLabel, 17, pt::kBackgroundColour, 0x8000);
+  ExpectRow(core_unit_type::kLabel, 19, pt::kPickList, 0x8001);
+  ExpectRow(core_unit_type::kLabel, 25, pt::kLogical, 0x8000);
+  ExpectRow(core_unit_type::kButton, 8, pt::kPicture, 0x8000);
+  ExpectRow(core_unit_type::kButton, 10, pt::kText, 0x8000);
+  ExpectRow(core_unit_type::kButton, 13, pt::kFont, 0x8000);
+  ExpectRow(core_unit_type::kGroupBox, 11, pt::kBackgroundColour, 0x8000);
+  ExpectRow(core_unit_type::kGroupBox, 12, pt::kFont, 0x8000);
+}
+
+TEST(CoreUnitTypes, ComboBoxRows) {
+  uint32_t code = core_unit_type::kComboBox;
+  ExpectRow(code, 8, pt::kPickList, 0x8000);
+  ExpectRow(code, 9, pt::kText, 0x8001);
+  ExpectRow(code, 13, pt::kText, 0x8009);
+  ExpectRow(code, 19, pt::kInteger, 0x8000);
+  ExpectRow(code, 20, pt::kCustom, 0x8000);
+  ExpectRow(code, 21, pt::kCustom, 0x8000);
+  ExpectRow(code, 24, pt::kLogical, 0x8010);
+}
+
+TEST(CoreUnitTypes, ProgressAndSliderBarRows) {
+  ExpectRow(core_unit_type::kProcessBar, 8, pt::kPickList, 0x8000);
+  ExpectRow(core_unit_type::kProcessBar, 13, pt::kInteger, 0x8000);
+  ExpectRow(core_unit_type::kSliderBar, 10, pt::kPickList, 0x8000);
+  ExpectRow(core_unit_type::kSliderBar, 11, pt::kInteger, 0x8001);
+  ExpectRow(core_unit_type::kSliderBar, 12, pt::kLogical, 0x8000);
+  ExpectRow(core_unit_type::kSliderBar, 14, pt::kInteger, 0x8001);
+  ExpectRow(core_unit_type::kSliderBar, 19, pt::kInteger, 0x8000);
+}
+
+TEST(CoreUnitTypes, CommonDialogRows) {
+  uint32_t code = core_unit_type::kCommonDlg;
+  ExpectRow(code, 8, pt::kPickList, 0x8002);
+  ExpectRow(code, 12, pt::kInteger, 0x8001);
+  ExpectRow(code, 19, pt::kLogical, 0x8002);
+  ExpectRow(code, 20, pt::kColour, 0x8000);
+  ExpectRow(code, 26, pt::kInteger, 0x8002);
+  ExpectRow(code, 28, pt::kPickList, 0x8000);
+  ExpectRow(code, 29, pt::kInteger, 0x8001);
+}
+
+}  // namespace
+}  // namespace vx
