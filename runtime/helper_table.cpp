@@ -6,6 +6,7 @@
 #include "runtime/dll_commands.h"
 #include "runtime/file_search.h"
 #include "runtime/heap.h"
+#include "runtime/property_access.h"
 #include "runtime/runtime_error.h"
 #include "runtime/runtime_state.h"
 
@@ -59,6 +60,22 @@ int64_t OtherHelper(int number, ...) {
     case other_helper::kRegisterExitRoutine:
       RegisterExitRoutine(va_arg(args, ExitRoutine));
       break;
+    case other_helper::kReadObjectProperty: {
+      auto unitType = va_arg(args, DataType);
+      auto* object = va_arg(args, void*);
+      auto index = va_arg(args, int);
+      result = static_cast<int64_t>(ReadObjectProperty(unitType, object, index, va_arg(args, int)));
+      break;
+    }
+    case other_helper::kWriteObjectProperty: {
+      auto unitType = va_arg(args, DataType);
+      auto* object = va_arg(args, void*);
+      auto index = va_arg(args, int);
+      auto arrayIndex = va_arg(args, int);
+      auto low = va_arg(args, uint32_t);
+      WriteObjectProperty(unitType, object, index, arrayIndex, low, va_arg(args, uint32_t));
+      break;
+    }
     case other_helper::kInitRuntime:
       InitRuntime();
       break;
@@ -69,15 +86,15 @@ int64_t OtherHelper(int number, ...) {
   return result;
 }
 
-// Unit properties, the message loop and the start-up window join the table as
-// the window runtime lands; until then those slots are empty.
+// The message loop and the start-up window join the table with the window loader;
+// until then those two slots are empty.
 const RuntimeHelperTable kHelperTable = {
     ReportRuntimeError,
     ResolveDllCommand,
     CallLibraryCommand,
     CallCoreCommand,
-    nullptr,
-    nullptr,
+    ReadUnitProperty,
+    WriteUnitProperty,
     Allocate,
     Reallocate,
     Free,

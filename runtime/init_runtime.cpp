@@ -5,6 +5,7 @@
 #include "runtime/gbk.h"
 #include "runtime/heap.h"
 #include "runtime/helper_table.h"
+#include "runtime/runtime_notify.h"
 #include "runtime/runtime_state.h"
 #include "runtime/shutdown.h"
 
@@ -73,6 +74,12 @@ void InitRuntime() {
     rt.dllCommands[i].fileName = header.dllFileNames[i] ? header.dllFileNames[i] : "";
     rt.dllCommands[i].entryName = header.dllEntryNames[i] ? header.dllEntryNames[i] : "";
   }
+  for (uint32_t i = 0; i < header.libraryCount; ++i) {
+    NotifyFn notice = header.libraries[i].libraryNotify;
+    if (notice) notice(library_notice::kStart, reinterpret_cast<intptr_t>(&RuntimeNotify), 0);
+  }
+  rt.windowTable = WindowTable::Read(
+      {static_cast<const uint8_t*>(header.templateData), header.templateLength}, header.codeBase);
 }
 
 // The entry routine's own result is not the exit code: a normal end is 0.

@@ -1,12 +1,17 @@
 #include "runtime/runtime_notify.h"
 
 #include "commands/expression.h"
+#include "runtime/event_dispatch.h"
 #include "runtime/heap.h"
+#include "runtime/message_pump.h"
+#include "runtime/mouse_pointer.h"
 #include "runtime/helper_table.h"
 #include "runtime/runtime_error.h"
 #include "runtime/runtime_state.h"
 #include "runtime/texts.h"
+#include "runtime/unit_lookup.h"
 #include "runtime/values.h"
+#include "units/unit_object.h"
 
 namespace vx {
 namespace {
@@ -29,10 +34,53 @@ int32_t ToInteger(const MDATA& value) {
 
 intptr_t Pointer(const void* p) { return reinterpret_cast<intptr_t>(p); }
 
+UnitEntry* FindEntry(uint32_t windowId, uint32_t unitId) {
+  WindowRecord* window = Runtime().windowTable.Find(windowId);
+  return window ? FindUnitEntry(*window, unitId) : nullptr;
+}
+
+// The object of a created unit; menu items have none.
+UnitObject* CreatedObject(uint32_t windowId, uint32_t unitId) {
+  UnitEntry* entry = FindEntry(windowId, unitId);
+  UnitObject* object = entry && !entry->isMenuItem() ? ObjectOf(*entry) : nullptr;
+  return object && object->IsLive() ? object : nullptr;
+}
+
+// A unit's control is going away: forget its object and cursor. When it is the
+// window itself, its units go back to the state they had when it was loaded.
+void UnitDestroyed(uint32_t windowId, uint32_t unitId) {
+  RuntimeState& rt = Runtime();
+  WindowRecord* window = rt.windowTable.Find(windowId);
+  UnitEntry* entry = window ? FindUnitEntry(*window, unitId) : nullptr;
+  if (rt.recreatingUnit || !entry) return;
+  if (entry != &window->units.Item(0)) {
+    DestroyUnitCursor(static_cast<HCURSOR>(entry->cursor()));
+    entry->SetCursor(nullptr);
+    entry->SetObject(nullptr);
+    return;
+  }
+  for (size_t i = 0; i < window->units.size(); ++i) {
+    DestroyUnitCursor(static_cast<HCURSOR>(window->units.Item(i).cursor()));
+  }
+  auto saved = rt.unitTablesAtLoad.find(windowId);
+  if (saved != rt.unitTablesAtLoad.end()) {
+    window->units = std::move(saved->second);
+    rt.unitTablesAtLoad.erase(saved);
+  }
+  entry = &window->units.Item(0);
+  entry->SetObject(nullptr);
+  if (rt.modalWindowId == windowId) rt.modalWindowId = 0;
+}
+
 }  // namespace
 
 intptr_t RuntimeNotify(int32_t code, intptr_t param1, intptr_t param2) {
   switch (code) {
+    case notify::kWindowTable:
+      return Pointer(&Runtime().windowTable);
+    case notify::kUnitTypeInfo:
+    case notify::kUnitTypeInfoAgain:
+      return Pointer(FindUnitType(static_cast<DataType>(param1)));
     case notify::kVersion:
       return kRuntimeVersion;
     case notify::kToInteger:
@@ -41,6 +89,39 @@ intptr_t RuntimeNotify(int32_t code, intptr_t param1, intptr_t param2) {
       return Pointer(CopyText(Runtime().programDirectory.c_str()));
     case notify::kProgramFileName:
       return Pointer(CopyText(Runtime().programFileName.c_str()));
+    case notify::kUnitDestroyed:
+      UnitDestroyed(static_cast<uint32_t>(param1), static_cast<uint32_t>(param2));
+      return 0;
+    case notify::kUnitObject:
+      return Pointer(CreatedObject(static_cast<uint32_t>(param1), static_cast<uint32_t>(param2)));
+    case notify::kExistingUnitObject: {
+      UnitObject* object = CreatedObject(static_cast<uint32_t>(param1), static_cast<uint32_t>(param2));
+      if (!object) RaiseRuntimeError("指定窗口或窗口组件不存在或尚未载入", 0);
+      return Pointer(object);
+    }
+    case notify::kRaiseEvent:
+      return DispatchEvent(*reinterpret_cast<EventRecord*>(param1));
+    case notify::kRaiseTypedEvent:
+      return DispatchTypedEvent(*reinterpret_cast<TypedEventRecord*>(param1));
+    case notify::kBlockEvents:
+      ProcessPendingMessages();
+      ++Runtime().eventBlock;
+      return 0;
+    case notify::kUnblockEvents:
+      ProcessPendingMessages();
+      if (Runtime().eventBlock > 0) --Runtime().eventBlock;
+      return 0;
+    case notify::kProcessMessages:
+      ProcessPendingMessages();
+      return 0;
+    case notify::kCurrentEventSource: {
+      const EventSource& source = Runtime().currentEventSource;
+      if (source.windowId == 0) return 0;
+      auto* words = reinterpret_cast<uint32_t*>(param1);
+      words[0] = source.windowId;
+      words[1] = source.unitId;
+      return 1;
+    }
     case notify::kFreeArray:
       FreeArray(reinterpret_cast<int32_t*>(param2), static_cast<DataType>(param1));
       return 0;

@@ -7,17 +7,29 @@
 namespace vx {
 
 namespace notify {
+constexpr int32_t kWindowTable = 1001;          // () -> the WindowTable
+constexpr int32_t kUnitTypeInfo = 1002;         // (unit type) -> its UnitTypeInfo, or null
 constexpr int32_t kVersion = 1005;              // () -> 0x30005
+constexpr int32_t kUnitDestroyed = 2000;        // (window id, unit id): a control is going away
 constexpr int32_t kToInteger = 2001;            // (MDATA*) -> the value as a 32-bit integer
 constexpr int32_t kProgramDirectory = 2003;     // () -> new text, no trailing backslash
 constexpr int32_t kProgramFileName = 2004;      // () -> new text
+constexpr int32_t kUnitObject = 2006;           // (window id, unit id) -> the object, or null
+constexpr int32_t kExistingUnitObject = 2007;   // as 2006; a missing unit is a fatal error
+constexpr int32_t kRaiseEvent = 2008;           // (EventRecord*) -> 1 when a handler ran
+constexpr int32_t kBlockEvents = 2009;          // (): pending messages, then EventBlock up
+constexpr int32_t kUnblockEvents = 2010;        // (): pending messages, then EventBlock down
+constexpr int32_t kCurrentEventSource = 2017;   // (two words*) -> 1 and the source while a handler runs
+constexpr int32_t kProcessMessages = 2018;      // (): pending messages
 constexpr int32_t kFreeArray = 2023;            // (element type, block)
 constexpr int32_t kAllocate = 2024;             // (bytes, non-zero: null on failure) -> block
 constexpr int32_t kFree = 2025;                 // (block)
 constexpr int32_t kReallocate = 2026;           // (block, bytes) -> block
 constexpr int32_t kRaiseError = 2027;           // (message text): fatal, code 0
 constexpr int32_t kExitProgram = 2028;          // (exit code)
+constexpr int32_t kUnitTypeInfoAgain = 2029;    // as 1002
 constexpr int32_t kProgramMode = 2030;          // () -> the program header's first word
+constexpr int32_t kRaiseTypedEvent = 2031;      // (TypedEventRecord*) -> 1 when a handler ran
 }  // namespace notify
 
 intptr_t RuntimeNotify(int32_t code, intptr_t param1, intptr_t param2);

@@ -4,9 +4,11 @@
 #include <atomic>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "runtime/program.h"
+#include "runtime/template/window_template.h"
 
 namespace vx {
 
@@ -21,6 +23,12 @@ struct DllCommand {
   void* module = nullptr;
 };
 
+// The unit whose handler is running; window id 0 when none is.
+struct EventSource {
+  uint32_t windowId = 0;
+  uint32_t unitId = 0;
+};
+
 struct RuntimeState {
   const ProgramHeader* header = nullptr;
   uint32_t headerWords[3] = {};  // words 0, 1 and 2 (+1)
@@ -32,7 +40,16 @@ struct RuntimeState {
   uint32_t guiThreadId = 0;
   std::vector<DllCommand> dllCommands;
   std::vector<ExitRoutine> exitRoutines;
+
+  WindowTable windowTable;
+  // The unit table of each loaded window as it was at load time; put back when the
+  // window is destroyed, so values written while it was loaded are dropped.
+  std::unordered_map<uint32_t, UnitTable> unitTablesAtLoad;
+  uint32_t modalWindowId = 0;
+  bool recreatingUnit = false;  // destruction reports are ignored meanwhile
+
   std::atomic<int> eventBlock{0};  // while above 0 no event reaches a handler
+  EventSource currentEventSource;
   std::atomic<bool> cleanupStarted{false};
 };
 

@@ -21,10 +21,18 @@ void RunCleanup(int exitCode) {
     return;
   }
   if (rt.cleanupStarted.exchange(true)) return;
+  rt.windowTable = WindowTable();
+  rt.unitTablesAtLoad.clear();
 
   std::vector<ExitRoutine> routines;
   routines.swap(rt.exitRoutines);
   for (ExitRoutine routine : routines) routine();
+
+  if (rt.header) {
+    for (uint32_t i = 0; i < rt.header->libraryCount; ++i) {
+      if (NotifyFn notice = rt.header->libraries[i].libraryNotify) notice(library_notice::kEnd, 0, 0);
+    }
+  }
 
   ReleaseDllCommands();
   ForgetConstantBlock();

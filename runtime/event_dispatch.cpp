@@ -1,0 +1,118 @@
+#include "runtime/event_dispatch.h"
+
+#include <cstring>
+
+#include "runtime/runtime_error.h"
+#include "runtime/runtime_state.h"
+#include "runtime/unit_lookup.h"
+
+namespace vx {
+namespace {
+
+// This type's entries hold their one handler directly, whatever the event.
+constexpr DataType kSingleHandlerType = 0x00010003;
+
+struct Handler {
+  const ProgramHandler* handler = nullptr;
+  uint32_t sourceUnitId = 0;
+};
+
+// Steps 2 to 6 of a dispatch: the window, the unit (following shared-handler links
+// to a unit of the same type), its type's right to raise events, and the binding.
+Handler FindHandler(uint32_t windowId, uint32_t unitId, int32_t event) {
+  WindowRecord* window = Runtime().windowTable.Find(windowId);
+  if (!window) RaiseRuntimeError("未找到引发事件的窗口", 0);
+  UnitEntry* entry = FindUnitEntry(*window, unitId);
+  if (!entry) RaiseRuntimeError("未找到引发事件的窗口组件", 0);
+  uint32_t sourceUnitId = unitId ? unitId : entry->id();
+
+  // A link chain that loops back is cut after every unit was visited once.
+  DataType type = entry->unit() ? entry->unit()->typeCode : entry->menuItem()->typeCode;
+  for (size_t hops = 0; hops < window->units.size() && entry->unit(); ++hops) {
+    UnitEntry* shared = entry->unit()->sharedHandlerUnit ? window->units.Find(entry->unit()->sharedHandlerUnit) : nullptr;
+    if (!shared || !shared->unit() || shared->unit()->typeCode != type) break;
+    entry = shared;
+  }
+
+  const UnitTypeInfo* info = FindUnitType(type);
+  if (!info || !(info->stateFlags & (unit_state::kOwnsControl | unit_state::kHasEvents))) {
+    RaiseRuntimeError("引发事件的窗口组件无效", 0);
+  }
+  const void* address = nullptr;
+  if (type == kSingleHandlerType) {
+    address = entry->handlers().empty() ? nullptr : entry->handlers().front().address;
+  } else {
+    address = entry->FindHandler(event);
+  }
+  return {static_cast<const ProgramHandler*>(address), sourceUnitId};
+}
+
+int64_t Call(const ProgramHandler& handler, uint32_t windowId, uint32_t sourceUnitId,
+             const EventArguments& arguments) {
+  RuntimeState& rt = Runtime();
+  rt.currentEventSource = {windowId, sourceUnitId};
+  int64_t result = handler.function(arguments);
+  rt.currentEventSource.windowId = 0;
+  return result;
+}
+
+// A typed argument as the handler receives it.
+int64_t Passed(const EventArgValue& argument) {
+  if (argument.passFlags & pass_flag::kAddress) {
+    void* address;
+    std::memcpy(&address, &argument.value, sizeof address);
+    return reinterpret_cast<intptr_t>(address);
+  }
+  if ((argument.passFlags & pass_flag::kWhole) || argument.type == kSingleHandlerType) {
+    return static_cast<int64_t>(argument.value);
+  }
+  switch (argument.type) {
+    case type::kByte: return static_cast<uint8_t>(argument.value);
+    case type::kShort: return static_cast<int16_t>(argument.value);
+    case type::kDateTime:
+    case type::kStatementArg:
+    case type::kLong:
+    case type::kDouble: return static_cast<int64_t>(argument.value);
+    case type::kText:
+    case type::kByteSet: {
+      void* pointer;
+      std::memcpy(&pointer, &argument.value, sizeof pointer);
+      return reinterpret_cast<intptr_t>(pointer);
+    }
+    default: return static_cast<int32_t>(argument.value);
+  }
+}
+
+}  // namespace
+
+int32_t DispatchEvent(EventRecord& record) {
+  if (Runtime().eventBlock > 0) return 0;
+  Handler found = FindHandler(record.windowId, record.unitId, record.event);
+  if (!found.handler) return 0;
+  EventArguments arguments;
+  arguments.count = record.argumentCount < 0 ? 0 : (record.argumentCount > 5 ? 5 : record.argumentCount);
+  for (int i = 0; i < arguments.count; ++i) arguments.values[i] = record.arguments[i];
+  int64_t result = Call(*found.handler, record.windowId, found.sourceUnitId, arguments);
+  if (found.handler->returnsValue) {
+    record.hasResult = 1;
+    record.result = static_cast<int32_t>(result);
+  }
+  return 1;
+}
+
+int32_t DispatchTypedEvent(TypedEventRecord& record) {
+  if (Runtime().eventBlock > 0) return 0;
+  Handler found = FindHandler(record.windowId, record.unitId, record.event);
+  if (!found.handler) return 0;
+  EventArguments arguments;
+  arguments.count = record.argumentCount < 0 ? 0 : (record.argumentCount > 12 ? 12 : record.argumentCount);
+  for (int i = 0; i < arguments.count; ++i) arguments.values[i] = Passed(record.arguments[i]);
+  int64_t result = Call(*found.handler, record.windowId, found.sourceUnitId, arguments);
+  if (found.handler->returnsValue) {
+    record.hasResult = 1;
+    record.result = result;
+  }
+  return 1;
+}
+
+}  // namespace vx
