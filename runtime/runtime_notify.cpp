@@ -1,5 +1,7 @@
 #include "runtime/runtime_notify.h"
 
+#include <windows.h>
+
 #include "commands/expression.h"
 #include "runtime/event_dispatch.h"
 #include "runtime/heap.h"
@@ -33,6 +35,21 @@ int32_t ToInteger(const MDATA& value) {
 }
 
 intptr_t Pointer(const void* p) { return reinterpret_cast<intptr_t>(p); }
+
+// The icon resource "DEFAULT_ICON" of the program's own module, in both sizes,
+// loaded once and kept until the end of the program.
+void StoreProgramIcons(intptr_t* icons) {
+  RuntimeState& rt = Runtime();
+  if (!rt.programIcons[0] && !rt.programIcons[1]) {
+    HINSTANCE module = GetModuleHandleW(nullptr);
+    rt.programIcons[0] = LoadImageW(module, L"DEFAULT_ICON", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                    GetSystemMetrics(SM_CYICON), 0);
+    rt.programIcons[1] = LoadImageW(module, L"DEFAULT_ICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                    GetSystemMetrics(SM_CYSMICON), 0);
+  }
+  icons[0] = reinterpret_cast<intptr_t>(rt.programIcons[0]);
+  icons[1] = reinterpret_cast<intptr_t>(rt.programIcons[1]);
+}
 
 UnitEntry* FindEntry(uint32_t windowId, uint32_t unitId) {
   WindowRecord* window = Runtime().windowTable.Find(windowId);
@@ -76,6 +93,9 @@ void UnitDestroyed(uint32_t windowId, uint32_t unitId) {
 
 intptr_t RuntimeNotify(int32_t code, intptr_t param1, intptr_t param2) {
   switch (code) {
+    case notify::kProgramIcons:
+      StoreProgramIcons(reinterpret_cast<intptr_t*>(param1));
+      return 0;
     case notify::kWindowTable:
       return Pointer(&Runtime().windowTable);
     case notify::kUnitTypeInfo:
@@ -140,6 +160,13 @@ intptr_t RuntimeNotify(int32_t code, intptr_t param1, intptr_t param2) {
       return Runtime().headerWords[0];
     default:
       return 0;
+  }
+}
+
+void DestroyProgramIcons() {
+  for (void*& icon : Runtime().programIcons) {
+    if (icon) DestroyIcon(static_cast<HICON>(icon));
+    icon = nullptr;
   }
 }
 

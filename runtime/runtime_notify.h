@@ -7,6 +7,7 @@
 namespace vx {
 
 namespace notify {
+constexpr int32_t kProgramIcons = 1000;         // (two words*): the large and small program icon
 constexpr int32_t kWindowTable = 1001;          // () -> the WindowTable
 constexpr int32_t kUnitTypeInfo = 1002;         // (unit type) -> its UnitTypeInfo, or null
 constexpr int32_t kVersion = 1005;              // () -> 0x30005
@@ -33,5 +34,8 @@ constexpr int32_t kRaiseTypedEvent = 2031;      // (TypedEventRecord*) -> 1 when
 }  // namespace notify
 
 intptr_t RuntimeNotify(int32_t code, intptr_t param1, intptr_t param2);
+
+// Destroys the program icons that code 1000 loaded (at the end of the program).
+void DestroyProgramIcons();
 
 }  // namespace vx

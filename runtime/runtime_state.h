@@ -37,6 +37,7 @@ struct RuntimeState {
   std::string programFileName;
   std::string moduleDirectory;   // GBK, with its trailing backslash
   void* hiddenOwner = nullptr;   // HWND
+  void* programIcons[2] = {};    // HICON large, small: loaded on first request
   uint32_t guiThreadId = 0;
   std::vector<DllCommand> dllCommands;
   std::vector<ExitRoutine> exitRoutines;

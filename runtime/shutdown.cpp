@@ -5,6 +5,7 @@
 #include "runtime/dll_commands.h"
 #include "runtime/heap.h"
 #include "runtime/helper_table.h"
+#include "runtime/runtime_notify.h"
 #include "runtime/runtime_state.h"
 #include "runtime/shutdown.h"
 
@@ -36,6 +37,7 @@ void RunCleanup(int exitCode) {
 
   ReleaseDllCommands();
   ForgetConstantBlock();
+  DestroyProgramIcons();
   if (rt.hiddenOwner) {
     DestroyWindow(static_cast<HWND>(rt.hiddenOwner));
     rt.hiddenOwner = nullptr;

@@ -87,6 +87,13 @@ TEST(RuntimeNotify, LibrariesRaiseTheirOwnMessages) {
   }
 }
 
+TEST(RuntimeNotify, ProgramIconsAreNullWithoutAnIconResource) {
+  intptr_t icons[2] = {1, 1};  // the test exe carries no "DEFAULT_ICON"
+  EXPECT_EQ(RuntimeNotify(notify::kProgramIcons, reinterpret_cast<intptr_t>(icons), 0), 0);
+  EXPECT_EQ(icons[0], 0);
+  EXPECT_EQ(icons[1], 0);
+}
+
 TEST(RuntimeNotify, ProgramFactsAndUnknownCodes) {
   Runtime().programDirectory = "C:\\程序";
   Runtime().programFileName = "voxlet.exe";
