@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vx {
 
@@ -60,6 +61,13 @@ class OutputStream {
   virtual ~OutputStream() = default;
   // The stream's format id and its WAVEFORMATEX (cbSize 0 for PCM).
   virtual HRESULT GetFormat(GUID* formatId, WAVEFORMATEX* format) = 0;
+  // The same with the cbSize bytes that follow the WAVEFORMATEX, for formats that
+  // carry them; a stream whose formats never do needs only GetFormat.
+  virtual HRESULT GetFormatBlock(GUID* formatId, std::vector<BYTE>* format) {
+    if (!format) return E_POINTER;
+    format->assign(sizeof(WAVEFORMATEX), 0);
+    return GetFormat(formatId, reinterpret_cast<WAVEFORMATEX*>(format->data()));
+  }
 };
 
 // One installed voice.
@@ -128,7 +136,8 @@ class SpeechPlatform {
  public:
   virtual ~SpeechPlatform() = default;
   virtual HRESULT CreateVoice(std::unique_ptr<SpeechVoice>* voice) = 0;
-  // A stream writing a RIFF/WAVE file of that format, for SetOutput.
+  // A stream writing a RIFF/WAVE file of that format, for SetOutput. The format's
+  // cbSize extra bytes follow it in memory, as GetFormatBlock gives them.
   virtual HRESULT BindToFile(const wchar_t* path, int fileMode, const GUID& formatId,
                              const WAVEFORMATEX& format, uint64_t eventInterest,
                              std::shared_ptr<OutputStream>* stream) = 0;

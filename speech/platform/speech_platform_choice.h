@@ -1,0 +1,26 @@
+// Which engine speaks: SAPI where it really works, else the built-in engine.
+#pragma once
+
+#include <memory>
+
+#include "speech/platform/speech_platform.h"
+
+namespace vx {
+
+// The interest the speech unit sets: events 1 and 2 with SAPI's flag-check bits.
+constexpr uint64_t kStartAndEndInterest = 0x0000000240000006ull;
+
+// SAPI when it works, else the built-in engine; null when neither can be created.
+// COM must be initialised on the calling thread.
+std::unique_ptr<SpeechPlatform> CreateSpeechPlatform();
+
+// The choice itself: sapi when a voice can be created and takes SetInterest (a
+// SAPI whose calls answer E_NOTIMPL, as Wine's stubs do, would say nothing), else
+// what createBuiltIn gives.
+std::unique_ptr<SpeechPlatform> ChooseSpeechPlatform(std::unique_ptr<SpeechPlatform> sapi,
+                                                     std::unique_ptr<SpeechPlatform> (*createBuiltIn)());
+
+// A voice can be created on the platform and accepts the speech unit's interest.
+bool SpeechPlatformWorks(SpeechPlatform& platform);
+
+}  // namespace vx

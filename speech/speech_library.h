@@ -1,0 +1,29 @@
+// The speech library as the program links it: library 2, with its LibraryNotify
+// entry, its one type 机读文本 (0x00020001) and the command table of that type's
+// thirteen methods.
+#pragma once
+
+#include <cstdint>
+
+#include "runtime/program.h"
+#include "runtime/values.h"
+
+namespace vx {
+
+constexpr uint16_t kSpeechLibraryNumber = 2;
+constexpr DataType kSpeechObjectType = 0x00020001;
+
+// Code 1 stores the RuntimeNotify entry given in param1 and answers 0; every
+// other code answers -1.
+intptr_t SpeechLibraryNotify(int32_t code, intptr_t param1, intptr_t param2);
+
+// A RuntimeNotify call from the library; 0 (null) while none is registered.
+intptr_t CallRuntime(int32_t code, intptr_t param1, intptr_t param2);
+
+// The methods by number, as the library's command table holds them.
+constexpr int kSpeechCommandCount = 13;
+const LibraryCommand* SpeechCommands();
+
+const LibraryRecord& SpeechLibrary();
+
+}  // namespace vx

@@ -1,0 +1,240 @@
+#include "speech/speech_unit.h"
+
+#include <objbase.h>
+
+#include <new>
+#include <string>
+#include <vector>
+
+#include "runtime/gbk.h"
+#include "runtime/runtime_notify.h"
+#include "speech/platform/speech_platform_choice.h"
+#include "speech/speech_library.h"
+#include "speech/voice_catalogue.h"
+#include "units/unit_object.h"
+
+namespace vx {
+namespace {
+
+std::shared_ptr<SpeechPlatform>& ChosenPlatform() {
+  static std::shared_ptr<SpeechPlatform> platform;
+  return platform;
+}
+
+std::shared_ptr<SpeechPlatform> PlatformForNewVoice() {
+  std::shared_ptr<SpeechPlatform>& chosen = ChosenPlatform();
+  if (!chosen) chosen = CreateSpeechPlatform();
+  return chosen;
+}
+
+// The state slot inside the instance block (argument 0).
+SpeechState** StateSlot(int count, MDATA* args) {
+  if (count < 1 || !args[0].pointer) return nullptr;
+  static_assert(sizeof(SpeechState*) <= 8, "the state pointer lives in the 8-byte instance block");
+  return static_cast<SpeechState**>(args[0].pointer);
+}
+
+void SetLogical(MDATA* result, bool value) {
+  result->raw = 0;
+  result->intValue = value ? 1 : 0;
+  result->type = type::kBool;
+}
+
+// The common prologue: result false, then the state if it holds a voice.
+SpeechState* Prologue(MDATA* result, int count, MDATA* args) {
+  SetLogical(result, false);
+  SpeechState** slot = StateSlot(count, args);
+  SpeechState* state = slot ? *slot : nullptr;
+  return state && state->voice ? state : nullptr;
+}
+
+int32_t IntArgument(int count, const MDATA* args, int index) {
+  return index < count ? args[index].intValue : 0;
+}
+
+// The null text is the empty text.
+const char* TextArgument(int count, const MDATA* args, int index) {
+  const char* text = index < count ? args[index].text : nullptr;
+  return text ? text : "";
+}
+
+bool ValidMode(int32_t mode) { return mode >= 0 && mode <= 3; }
+
+constexpr DWORD kAsyncFlags[3] = {kSpeakAsync, kSpeakAsync | kSpeakIsFilename, kSpeakAsync | kSpeakIsXml};
+constexpr DWORD kSyncFlags[3] = {0, kSpeakIsFilename, kSpeakIsXml};
+
+// A file name of at most 259 UTF-16 units, like the 260-unit buffer SAPI's paths use.
+constexpr size_t kMaxFileNameUnits = 259;
+
+HWND TargetWindow(const SpeechState& state) {
+  if (state.targetWindowId == 0) return nullptr;
+  auto* target = reinterpret_cast<UnitObject*>(CallRuntime(notify::kUnitObject, state.targetWindowId,
+                                                           state.targetUnitId));
+  return target ? target->handle() : nullptr;
+}
+
+// Runs on the thread that created the voice, from its message loop, once events
+// were queued. Without a target the events stay queued for a later delivery.
+void __stdcall ForwardSpeechEvents(WPARAM wParam, LPARAM) {
+  auto* state = reinterpret_cast<SpeechState*>(wParam);
+  if (!state->voice) return;
+  HWND target = TargetWindow(*state);
+  if (!target) return;
+  SpeechEvent event;
+  while (state->voice->GetEvents(1, &event, nullptr) == S_OK) {
+    // SAPI's 16-bit event id, widened with its sign.
+    auto id = static_cast<WPARAM>(static_cast<intptr_t>(static_cast<int16_t>(event.eventId)));
+    SendMessageW(target, kWmSpeechEvent, id, 0);
+  }
+}
+
+// Results of the simple methods: one voice call, true when it succeeded.
+template <typename Call>
+void CallVoice(MDATA* result, int count, MDATA* args, Call call) {
+  if (SpeechState* state = Prologue(result, count, args)) SetLogical(result, SUCCEEDED(call(*state->voice)));
+}
+
+}  // namespace
+
+void UseSpeechPlatform(std::shared_ptr<SpeechPlatform> platform) { ChosenPlatform() = std::move(platform); }
+
+void SpeechCreate(MDATA*, int count, MDATA* args) {
+  SpeechState** slot = StateSlot(count, args);
+  if (!slot || *slot) return;
+  auto* state = new (std::nothrow) SpeechState;
+  if (!state) return;
+  CoInitialize(nullptr);
+  state->platform = PlatformForNewVoice();
+  if (!state->platform || FAILED(state->platform->CreateVoice(&state->voice)) || !state->voice) {
+    delete state;
+    return;
+  }
+  *slot = state;
+  state->voice->SetInterest(kStartAndEndInterest, kStartAndEndInterest);
+  state->voice->SetNotifyCallbackFunction(ForwardSpeechEvents, reinterpret_cast<WPARAM>(state), 0);
+  SelectVoice(*state->platform, *state->voice, nullptr);
+}
+
+void SpeechDestroy(MDATA*, int count, MDATA* args) {
+  SpeechState** slot = StateSlot(count, args);
+  if (!slot || !*slot) return;
+  SpeechState* state = *slot;
+  // The state holds no voice while it goes, so a late notification finds nothing.
+  std::unique_ptr<SpeechVoice> voice = std::move(state->voice);
+  voice.reset();
+  CoUninitialize();
+  delete state;
+  *slot = nullptr;
+}
+
+void SpeechReinitialize(MDATA*, int count, MDATA* args) {
+  MDATA ignored = {};
+  SpeechDestroy(&ignored, count, args);
+  SpeechCreate(&ignored, count, args);
+}
+
+void SpeechIsAvailable(MDATA* result, int count, MDATA* args) {
+  SetLogical(result, Prologue(result, count, args) != nullptr);
+}
+
+void SpeechSpeakText(MDATA* result, int count, MDATA* args) {
+  SpeechState* state = Prologue(result, count, args);
+  if (!state) return;
+  int32_t mode = IntArgument(count, args, 1);
+  if (!ValidMode(mode)) return;
+  if (count > 4 && HasArgument(count, args, 4)) {
+    uint32_t window = args[4].words[0], unit = args[4].words[1];
+    if (CallRuntime(notify::kUnitObject, window, unit)) {
+      state->targetWindowId = window;
+      state->targetUnitId = unit;
+    }
+  }
+  HRESULT spoken = S_OK;
+  if (mode < 3) {
+    std::wstring text = WideFromGbk(TextArgument(count, args, 2));
+    spoken = state->voice->Speak(text.c_str(), kAsyncFlags[mode], nullptr);
+  }
+  if (count > 3 && HasArgument(count, args, 3) && args[3].intValue != 0) {
+    int32_t wait = args[3].intValue;
+    state->voice->WaitUntilDone(wait < 0 ? kWaitInfinite : static_cast<DWORD>(wait));
+  }
+  SetLogical(result, SUCCEEDED(spoken));
+}
+
+void SpeechSpeakToWaveFile(MDATA* result, int count, MDATA* args) {
+  SpeechState* state = Prologue(result, count, args);
+  if (!state) return;
+  int32_t mode = IntArgument(count, args, 1);
+  if (!ValidMode(mode)) return;
+
+  std::shared_ptr<OutputStream> normal;
+  if (FAILED(state->voice->GetOutputStream(&normal)) || !normal) return;
+  GUID formatId = GUID_NULL;
+  std::vector<BYTE> format;
+  if (FAILED(normal->GetFormatBlock(&formatId, &format))) return;
+  if (format.size() < sizeof(WAVEFORMATEX)) format.resize(sizeof(WAVEFORMATEX));
+
+  std::wstring fileName = WideFromGbk(TextArgument(count, args, 3));
+  if (fileName.size() > kMaxFileNameUnits) return;
+  std::shared_ptr<OutputStream> file;
+  if (FAILED(state->platform->BindToFile(fileName.c_str(), kFileModeCreateAlways, formatId,
+                                         *reinterpret_cast<const WAVEFORMATEX*>(format.data()),
+                                         kAllEventsInterest, &file)) ||
+      !file) {
+    return;
+  }
+
+  state->voice->SetOutput(file, true);
+  if (mode < 3) {
+    std::wstring text = WideFromGbk(TextArgument(count, args, 2));
+    state->voice->Speak(text.c_str(), kSyncFlags[mode], nullptr);
+  }
+  state->voice->SetOutput(normal, true);
+  SetLogical(result, true);
+}
+
+void SpeechStopSpeaking(MDATA* result, int count, MDATA* args) {
+  CallVoice(result, count, args, [](SpeechVoice& v) { return v.Speak(nullptr, kSpeakPurgeBeforeSpeak, nullptr); });
+}
+
+void SpeechPauseSpeaking(MDATA* result, int count, MDATA* args) {
+  CallVoice(result, count, args, [](SpeechVoice& v) { return v.Pause(); });
+}
+
+void SpeechResumeSpeaking(MDATA* result, int count, MDATA* args) {
+  CallVoice(result, count, args, [](SpeechVoice& v) { return v.Resume(); });
+}
+
+void SpeechSetRate(MDATA* result, int count, MDATA* args) {
+  int32_t rate = IntArgument(count, args, 1);
+  if (rate < -10 || rate > 10) {
+    SetLogical(result, false);
+    return;
+  }
+  CallVoice(result, count, args, [rate](SpeechVoice& v) { return v.SetRate(rate); });
+}
+
+void SpeechSetVolume(MDATA* result, int count, MDATA* args) {
+  int32_t volume = IntArgument(count, args, 1);
+  if (volume < 0 || volume > 100) {
+    SetLogical(result, false);
+    return;
+  }
+  CallVoice(result, count, args,
+            [volume](SpeechVoice& v) { return v.SetVolume(static_cast<USHORT>(volume)); });
+}
+
+void SpeechSelectVoice(MDATA* result, int count, MDATA* args) {
+  SpeechState* state = Prologue(result, count, args);
+  if (!state) return;
+  SetLogical(result, SelectVoice(*state->platform, *state->voice, TextArgument(count, args, 1)));
+}
+
+void SpeechListVoices(MDATA* result, int count, MDATA* args) {
+  SpeechState* state = Prologue(result, count, args);
+  result->raw = 0;
+  result->block = ListVoices(state ? state->platform.get() : nullptr);
+  result->type = type::kText | type::kArrayBit;
+}
+
+}  // namespace vx

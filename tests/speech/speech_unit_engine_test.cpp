@@ -1,0 +1,210 @@
+// The speech object on the built-in engine, called as compiled code calls it: WAV
+// files from Chinese text under Chinese names, events at a real unit's window
+// found through the runtime's window table, and pause and resume from other
+// threads while the GUI thread speaks.
+#include <gtest/gtest.h>
+
+#include <objbase.h>
+
+#include <atomic>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "runtime/gbk.h"
+#include "runtime/helper_table.h"
+#include "runtime/runtime_notify.h"
+#include "runtime/runtime_state.h"
+#include "runtime/template/template_writer.h"
+#include "runtime/unit_lookup.h"
+#include "speech/platform/espeak/espeak_platform.h"
+#include "tests/speech/speech_fixture.h"
+#include "tests/speech/speech_object.h"
+#include "tests/support/test_edit_unit.h"
+
+namespace vx::test {
+namespace {
+
+namespace m = speech_method;
+
+constexpr uint32_t kWindow = 0x52010001;
+constexpr uint32_t kOwnUnit = 0x06010000;
+constexpr uint32_t kEdit = 0x16010001;
+
+const LibraryRecord kTestLibrary = {nullptr, kTestUnitTypeCount, TestUnitTypes()};
+const ProgramHandler kNoHandlers[1] = {};
+
+const char kHelloWorld[] = "你好，世界";
+const char kLongText[] =
+    "春天来了，花都开了，小鸟在树上唱歌。今天天气很好，我们一起去公园散步吧。"
+    "公园里有很多人，有的在跑步，有的在打太极拳，还有的在湖边钓鱼。";
+
+std::vector<WPARAM> targetMessages;
+WNDPROC editProc = nullptr;
+
+LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kWmSpeechEvent) {
+    targetMessages.push_back(wParam);
+    return 0;
+  }
+  return CallWindowProcW(editProc, window, message, wParam, lParam);
+}
+
+UnitDescription Unit(uint32_t id, DataType type, uint32_t flags, std::vector<uint8_t> block = {}) {
+  UnitDescription unit;
+  unit.id = id;
+  unit.stored.typeCode = type;
+  unit.stored.width = 100;
+  unit.stored.height = 20;
+  unit.stored.stateFlags = flags;
+  unit.stored.mousePointer = {0, 0, 0, 0};
+  unit.propertyBlock = std::move(block);
+  return unit;
+}
+
+class SpeechUnitEngineTest : public SpeechFixture {
+ protected:
+  void SetUp() override {
+    SpeechFixture::SetUp();
+    // A window with one unit in the runtime's table, as a loaded template gives it.
+    WindowDescription window;
+    window.id = kWindow;
+    window.items = {Unit(kOwnUnit, kTestWindowType, 0),
+                    Unit(kEdit, kTestEditType, kUnitVisible, TestEditBlock(0, 0, 0, 0))};
+    template_ = WriteWindowTemplate({window});
+    header_.codeBase = kNoHandlers;
+    header_.templateData = template_.data();
+    header_.templateLength = static_cast<uint32_t>(template_.size());
+    header_.libraryCount = 1;
+    header_.libraries = &kTestLibrary;
+    Runtime().header = &header_;
+    InitRuntime();
+    WindowRecord& record = *Runtime().windowTable.Find(kWindow);
+    auto createWindow = UnitOperation<CreateUnitFn>(FindUnitType(kTestWindowType), unit_interface::kCreateUnit);
+    UnitObject* own = createWindow(nullptr, 0, 0, nullptr, 0, 0, 0, 0, 200, 100, kWindow, kOwnUnit, 0, 0);
+    record.units.Item(0).SetObject(own);
+    UnitEntry& editEntry = *record.units.Find(kEdit);
+    auto block = record.units.PropertyBlock(editEntry);
+    auto createEdit = UnitOperation<CreateUnitFn>(FindUnitType(kTestEditType), unit_interface::kCreateUnit);
+    UnitObject* edit = createEdit(block.data(), static_cast<int32_t>(block.size()), WS_VISIBLE, own->handle(), 100,
+                                  0, 0, 0, 100, 20, kWindow, kEdit, 0, 0);
+    editEntry.SetObject(edit);
+    window_ = own->handle();
+    editProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(edit->handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TargetProc)));
+
+    SpeechLibraryNotify(library_notice::kStart, reinterpret_cast<intptr_t>(&RuntimeNotify), 0);
+    UseSpeechPlatform(std::move(platform_));
+    object_.Call(m::kCreate);
+    ASSERT_TRUE(object_.Logical(m::kIsAvailable));
+  }
+  void TearDown() override {
+    object_.Call(m::kDestroy);
+    UseSpeechPlatform(nullptr);
+    DestroyWindow(window_);
+    Runtime().windowTable = WindowTable();
+    targetMessages.clear();
+    SpeechFixture::TearDown();
+  }
+
+  std::string GbkPath(const std::wstring& name) const { return GbkFromWide(Path(name)); }
+  bool SaveWav(const char* text, const std::string& path) {
+    return object_.Logical(m::kSpeakToWaveFile, {Int(0), Text(text), Text(path.c_str())});
+  }
+  std::shared_ptr<OutputStream> CurrentOutput() {
+    std::shared_ptr<OutputStream> output;
+    object_.state()->voice->GetOutputStream(&output);
+    return output;
+  }
+
+  std::vector<uint8_t> template_;
+  ProgramHeader header_ = {};
+  HWND window_ = nullptr;
+  SpeechObject object_;
+};
+
+TEST_F(SpeechUnitEngineTest, ChineseTextGoesToAWavFileWithAChineseName) {
+  std::string path = GbkPath(L"朗读结果.wav");
+  ASSERT_TRUE(SaveWav(kHelloWorld, path));
+  WavFile wav = ReadWav(Path(L"朗读结果.wav"));
+  ASSERT_TRUE(wav.valid);
+  EXPECT_EQ(wav.channels, 1);
+  EXPECT_EQ(wav.bitsPerSample, 16);
+  EXPECT_GT(wav.Seconds(), 0.8);
+  EXPECT_GT(wav.Rms(), 300.0);
+  std::printf("你好，世界: %.2f s, RMS %.0f\n", wav.Seconds(), wav.Rms());
+}
+
+TEST_F(SpeechUnitEngineTest, AnExistingFileIsReplaced) {
+  std::wstring path = Path(L"replaced.wav");
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  std::string junk(200000, 'x');
+  DWORD written;
+  WriteFile(file, junk.data(), static_cast<DWORD>(junk.size()), &written, nullptr);
+  CloseHandle(file);
+  ASSERT_TRUE(SaveWav(kHelloWorld, GbkFromWide(path)));
+  WavFile wav = ReadWav(path);
+  ASSERT_TRUE(wav.valid);
+  EXPECT_LT(wav.samples.size() * 2 + 44, junk.size());
+}
+
+TEST_F(SpeechUnitEngineTest, MissingFolderGivesFalseAndLeavesTheOutputAlone) {
+  std::shared_ptr<OutputStream> before = CurrentOutput();
+  EXPECT_FALSE(SaveWav(kHelloWorld, GbkPath(L"没有这个文件夹\\a.wav")));
+  EXPECT_EQ(CurrentOutput(), before);
+  ASSERT_TRUE(SaveWav(kHelloWorld, GbkPath(L"later.wav")));
+  EXPECT_TRUE(ReadWav(Path(L"later.wav")).valid);
+  EXPECT_EQ(CurrentOutput(), before);
+}
+
+TEST_F(SpeechUnitEngineTest, RenderingEventsReachTheNamedUnitsWindowOnThisThread) {
+  // Mode 3 speaks nothing but names the target.
+  ASSERT_TRUE(object_.Logical(m::kSpeakText, {Int(3), Text(""), Omitted(), UnitRef(kWindow, kEdit, kTestEditType)}));
+  ASSERT_TRUE(SaveWav(kHelloWorld, GbkPath(L"events.wav")));
+  ASSERT_TRUE(SaveWav("Hello 你好", GbkPath(L"events2.wav")));
+  ASSERT_TRUE(PumpMessagesUntil([] { return targetMessages.size() >= 4; }, 20000));
+  PumpMessagesUntil([] { return false; }, 100);
+  EXPECT_EQ(targetMessages, (std::vector<WPARAM>{1, 2, 1, 2}));
+}
+
+TEST_F(SpeechUnitEngineTest, EventsWaitWhileNoTargetIsKnown) {
+  ASSERT_TRUE(SaveWav(kHelloWorld, GbkPath(L"queued.wav")));
+  PumpMessagesUntil([] { return false; }, 200);
+  EXPECT_TRUE(targetMessages.empty());
+  ASSERT_TRUE(object_.Logical(m::kSpeakText, {Int(3), Text(""), Omitted(), UnitRef(kWindow, kEdit, kTestEditType)}));
+  ASSERT_TRUE(SaveWav(kHelloWorld, GbkPath(L"queued2.wav")));
+  ASSERT_TRUE(PumpMessagesUntil([] { return targetMessages.size() >= 4; }, 20000));
+  EXPECT_EQ(targetMessages, (std::vector<WPARAM>{1, 2, 1, 2}));
+}
+
+TEST_F(SpeechUnitEngineTest, PauseAndResumeFromOtherThreadsWhileSpeakingLoseNothing) {
+  ASSERT_TRUE(SaveWav(kLongText, GbkPath(L"calm.wav")));
+  WavFile calm = ReadWav(Path(L"calm.wav"));
+
+  std::atomic<bool> start{false};
+  std::atomic<int> calls{0};
+  std::vector<std::thread> hammers;
+  for (int t = 0; t < 4; ++t) {
+    hammers.emplace_back([&] {
+      while (!start) std::this_thread::yield();
+      for (int i = 0; i < 200; ++i) {
+        // Each thread ends on a resume, so the last call of all is a resume.
+        object_.Call(m::kPauseSpeaking);
+        object_.Call(m::kResumeSpeaking);
+        calls += 2;
+      }
+    });
+  }
+  start = true;
+  bool saved = SaveWav(kLongText, GbkPath(L"hammered.wav"));
+  for (std::thread& hammer : hammers) hammer.join();
+  EXPECT_TRUE(saved);
+  EXPECT_EQ(calls, 1600);
+  WavFile hammered = ReadWav(Path(L"hammered.wav"));
+  ASSERT_TRUE(hammered.valid);
+  ExpectSameLength(hammered, calm);
+}
+
+}  // namespace
+}  // namespace vx::test
