@@ -204,11 +204,17 @@ void EspeakVoice::RunSynthesis() {
     // What was made is played out even when synthesis failed part-way.
     if (!stopCurrent_) item.output->Finish(stopCurrent_);
     if (stopCurrent_) item.output->Discard();
+    // The engine lets go of the output before anyone hears the item is done, so a
+    // file whose caller has released it is closed by then and can be written anew.
+    item.output.reset();
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      currentOutput_.reset();
+    }
     RaiseEvent(kEventEndInputStream, item.streamNumber);
     {
       std::lock_guard<std::mutex> lock(mutex_);
       currentStream_ = 0;
-      currentOutput_.reset();
     }
     changed_.notify_all();
   }
