@@ -6,9 +6,11 @@
 #include "runtime/dll_commands.h"
 #include "runtime/file_search.h"
 #include "runtime/heap.h"
+#include "runtime/message_loop.h"
 #include "runtime/property_access.h"
 #include "runtime/runtime_error.h"
 #include "runtime/runtime_state.h"
+#include "runtime/window_loader.h"
 
 namespace vx {
 
@@ -86,8 +88,6 @@ int64_t OtherHelper(int number, ...) {
   return result;
 }
 
-// The message loop and the start-up window join the table with the window loader;
-// until then those two slots are empty.
 const RuntimeHelperTable kHelperTable = {
     ReportRuntimeError,
     ResolveDllCommand,
@@ -99,8 +99,8 @@ const RuntimeHelperTable kHelperTable = {
     Reallocate,
     Free,
     ExitProgram,
-    nullptr,
-    nullptr,
+    RunMessageLoop,
+    LoadStartupWindow,
     OtherHelper,
 };
 

@@ -52,7 +52,6 @@ void RecordProgramPath(RuntimeState& rt) {
     rt.programDirectory = GbkFromWide(full.substr(0, cut).c_str());
     rt.programFileName = GbkFromWide(full.substr(cut + 1).c_str());
   }
-  rt.moduleDirectory = rt.programDirectory + "\\";
   SetCurrentDirectoryW(WideFromGbk(rt.programDirectory).c_str());
 }
 
@@ -80,14 +79,6 @@ void InitRuntime() {
   }
   rt.windowTable = WindowTable::Read(
       {static_cast<const uint8_t*>(header.templateData), header.templateLength}, header.codeBase);
-}
-
-// The entry routine's own result is not the exit code: a normal end is 0.
-int RunProgram(const ProgramHeader& header, ProgramEntry entry) {
-  Runtime().header = &header;
-  entry(&HelperTable());
-  RunCleanup(0);
-  return 0;
 }
 
 }  // namespace vx

@@ -69,8 +69,9 @@ struct ProgramHandler {
   bool returnsValue;  // a handler without a result leaves the unit's default action
 };
 
-// The process entry: runs the program's entry routine, then the clean-up, and
-// returns the process exit code.
+// The process entry: the runtime's application object carries the program (its
+// InitInstance runs the entry routine, its ExitInstance the clean-up) and its
+// result is the process exit code.
 int RunProgram(const ProgramHeader& header, ProgramEntry entry);
 
 }  // namespace vx

@@ -12,6 +12,7 @@
 #include "runtime/texts.h"
 #include "runtime/unit_lookup.h"
 #include "runtime/unit_recreation.h"
+#include "runtime/window_loader.h"
 #include "units/unit_object.h"
 
 namespace vx {
@@ -109,7 +110,9 @@ void Resize(HWND live, int32_t width, int32_t height) {
   SetWindowPos(live, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void WriteCommon(UnitEntry& entry, StoredUnit& stored, int index, uint64_t value) {
+// The window's own entry shows through the window's first-show step.
+void WriteCommon(uint32_t windowId, UnitEntry& entry, bool windowsOwnEntry, StoredUnit& stored, int index,
+                 uint64_t value) {
   HWND live = LiveHandle(entry);
   auto number = static_cast<int32_t>(value);
   int32_t position = std::clamp(number, -kPositionLimit, kPositionLimit);
@@ -143,6 +146,8 @@ void WriteCommon(UnitEntry& entry, StoredUnit& stored, int index, uint64_t value
       bool neverShown = type && (type->stateFlags & unit_state::kNeverShown);
       if (number == 0) {
         ShowWindow(live, SW_HIDE);
+      } else if (windowsOwnEntry) {
+        RunFirstShowStep(windowId, true);
       } else if (!neverShown) {
         ShowWindow(live, SW_SHOW);
       }
@@ -220,7 +225,10 @@ void WriteUnitProperty(uint32_t windowId, uint32_t unitId, int index, int arrayI
   Target target = FindTarget(windowId, unitId);
   if (StoredMenuItem* item = target.entry->menuItem()) return WriteMenuItem(*item, index, value);
   StoredUnit& stored = *target.entry->unit();
-  if (index < common_property::kCount) return WriteCommon(*target.entry, stored, index, value);
+  if (index < common_property::kCount) {
+    return WriteCommon(windowId, *target.entry, target.entry == &target.window->units.Item(0), stored, index,
+                       value);
+  }
   if (!LiveHandle(*target.entry)) RaiseRuntimeError("指定窗口尚未载入", 0);
   const UnitTypeInfo* type = FindUnitType(stored.typeCode);
   if (WriteSpecific(type, ObjectOf(*target.entry), index, index - common_property::kCount, arrayIndex, value) &&

@@ -5,6 +5,8 @@
 #include "commands/expression.h"
 #include "runtime/event_dispatch.h"
 #include "runtime/heap.h"
+#include "runtime/framework/window_object.h"
+#include "runtime/message_loop.h"
 #include "runtime/message_pump.h"
 #include "runtime/mouse_pointer.h"
 #include "runtime/helper_table.h"
@@ -13,6 +15,7 @@
 #include "runtime/texts.h"
 #include "runtime/unit_lookup.h"
 #include "runtime/values.h"
+#include "runtime/window_loader.h"
 #include "units/unit_object.h"
 
 namespace vx {
@@ -87,6 +90,22 @@ void UnitDestroyed(uint32_t windowId, uint32_t unitId) {
   entry = &window->units.Item(0);
   entry->SetObject(nullptr);
   if (rt.modalWindowId == windowId) rt.modalWindowId = 0;
+  WindowGone(windowId);
+}
+
+WindowObject* AsWindowObject(intptr_t object) { return reinterpret_cast<WindowObject*>(object); }
+HWND AsHandle(intptr_t window) { return reinterpret_cast<HWND>(window); }
+
+// A handle bound to an object the caller then owns (deleted through 1008).
+WindowObject* NewWindowObject(HWND window) {
+  auto* object = new WindowObject;
+  object->Attach(window);
+  return object;
+}
+
+bool AttachWindowObject(HWND window, WindowObject* object) {
+  if (!object || object->handle() || WindowObject::FromHandlePermanent(window)) return false;
+  return object->Attach(window);
 }
 
 }  // namespace
@@ -103,6 +122,26 @@ intptr_t RuntimeNotify(int32_t code, intptr_t param1, intptr_t param2) {
       return Pointer(FindUnitType(static_cast<DataType>(param1)));
     case notify::kVersion:
       return kRuntimeVersion;
+    case notify::kNewWindowObject:
+      return Pointer(NewWindowObject(AsHandle(param1)));
+    case notify::kDeleteWindowObject:
+      delete AsWindowObject(param1);
+      return 0;
+    case notify::kDetachWindowObject:
+      return param1 ? Pointer(AsWindowObject(param1)->Detach()) : 0;
+    case notify::kWindowObjectHandle:
+      return param1 ? Pointer(AsWindowObject(param1)->handle()) : 0;
+    case notify::kAttachWindowObject:
+      return AttachWindowObject(AsHandle(param1), AsWindowObject(param2)) ? 1 : 0;
+    case notify::kAddIdleCallback:
+      RegisterIdleCallback(reinterpret_cast<const void*>(param1));
+      return 0;
+    case notify::kRemoveIdleCallback:
+      RemoveIdleCallback(AsHandle(param1));
+      return 0;
+    case notify::kLoadWindow:
+      LoadWindowOnRequest(*reinterpret_cast<const LoadWindowRequest*>(param1));
+      return 0;
     case notify::kToInteger:
       return ToInteger(*reinterpret_cast<const MDATA*>(param1));
     case notify::kProgramDirectory:

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "runtime/program.h"
@@ -21,6 +22,22 @@ struct DllCommand {
   std::string entryName;
   void* address = nullptr;
   void* module = nullptr;
+};
+
+// A routine given idle time while its window lives (RuntimeNotify 1012), in the
+// form the caller's record holds it.
+struct IdleCallback {
+  void* window;  // HWND
+  void (*routine)(intptr_t parameter);
+  intptr_t parameter;
+};
+
+// What the loader keeps about a loaded window until it is destroyed.
+struct LoadedWindow {
+  bool waitingForFirstShow = false;
+  bool modal = false;
+  // Top-level windows a modal window disabled, with whether each was enabled.
+  std::vector<std::pair<void*, bool>> disabledWindows;
 };
 
 // The unit whose handler is running; window id 0 when none is.
@@ -46,6 +63,9 @@ struct RuntimeState {
   // The unit table of each loaded window as it was at load time; put back when the
   // window is destroyed, so values written while it was loaded are dropped.
   std::unordered_map<uint32_t, UnitTable> unitTablesAtLoad;
+  std::unordered_map<uint32_t, LoadedWindow> loadedWindows;
+  std::vector<IdleCallback> idleCallbacks;
+  bool loopStarted = false;  // RunMessageLoop ran: the last window going ends the program
   uint32_t modalWindowId = 0;
   bool recreatingUnit = false;  // destruction reports are ignored meanwhile
 

@@ -22,8 +22,10 @@ void RunCleanup(int exitCode) {
     return;
   }
   if (rt.cleanupStarted.exchange(true)) return;
+  rt.idleCallbacks.clear();
   rt.windowTable = WindowTable();
   rt.unitTablesAtLoad.clear();
+  rt.loadedWindows.clear();
 
   std::vector<ExitRoutine> routines;
   routines.swap(rt.exitRoutines);

@@ -1,10 +1,16 @@
 // The framework's window object: a C++ object bound to a window handle. Objects
 // bound for good are found again from their handle through the permanent map.
+// Windows of the framework's own classes and subclassed system controls send their
+// messages through WindowProc; a parent hands its children's notifications back to
+// them (reflection) so each unit answers for its own control.
 #pragma once
 
 #include <windows.h>
 
 namespace vx {
+
+// Asks a window for its framework object; 0 when it has none.
+constexpr UINT kQueryWindowObjectMessage = 0x8002;
 
 class WindowObject {
  public:
@@ -20,13 +26,45 @@ class WindowObject {
   // Binds the handle to this object in the permanent map; false when the object
   // already has a handle or the handle already has an object.
   bool Attach(HWND window);
-  // Unbinds and returns the handle.
+  // Unbinds and returns the handle; a subclassed window gets its own procedure back.
   HWND Detach();
+
+  // Attaches to an existing window (a system control) and routes its messages
+  // through WindowProc, keeping its own procedure for the default handling.
+  bool SubclassWindow(HWND window);
+
+  // Creates a window whose class uses FrameworkWindowProc, bound to this object
+  // from its first message on.
+  HWND CreateFrameworkWindow(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style,
+                             int x, int y, int width, int height, HWND parent, HMENU menuOrId);
+
+  // Offered every message on its way to this window or one of its children,
+  // before translation and dispatch; true when handled (the message is dropped).
+  virtual bool PreTranslateMessage(MSG* message);
 
   static WindowObject* FromHandlePermanent(HWND window);
 
+  // The procedure of the framework's window classes.
+  static LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+ protected:
+  // Every message of the window. The default reflects child notifications to
+  // the child's object, then falls back to DefaultProc.
+  virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  // The window's own procedure (subclassed controls) or DefWindowProc.
+  LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
+  // A notification of this control handed back by its parent: WM_COMMAND,
+  // WM_NOTIFY, scrolling, colours, owner-draw. True and *result when answered.
+  virtual bool OnReflectedMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+  // After the last message (WM_NCDESTROY) and the detach: objects that own
+  // themselves delete themselves here.
+  virtual void PostNcDestroy() {}
+
  private:
+  static LRESULT Route(WindowObject* object, UINT message, WPARAM wParam, LPARAM lParam);
+
   HWND handle_ = nullptr;
+  WNDPROC originalProc_ = nullptr;  // set while a system control is subclassed
 };
 
 }  // namespace vx

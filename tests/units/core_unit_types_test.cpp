@@ -106,6 +106,7 @@ TEST(CoreUnitTypes, CodesOutsideTheCoreTableHaveNoType) {
 
 TEST(CoreUnitTypes, OperationsAreNotOfferedBeforeTheTypesAreBuilt) {
   for (const ExpectedType& expected : kExpected) {
+    if (expected.code == core_unit_type::kWindow) continue;  // built: see the window unit's tests
     const UnitTypeInfo* type = CoreUnitType(expected.code);
     ASSERT_NE(type->getInterface, nullptr);
     for (int32_t number = 0; number <= 11; ++number) {

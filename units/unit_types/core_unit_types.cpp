@@ -4,6 +4,7 @@
 #include <span>
 
 #include "units/unit_types/core_property_tables.h"
+#include "units/window/window_interface.h"
 
 namespace vx {
 
@@ -12,7 +13,7 @@ void* NoUnitOperations(int32_t) { return nullptr; }
 namespace {
 
 // Each type's GetInterface; a unit type plugs its own in here once it is built.
-constexpr GetInterfaceFn kWindowOperations = NoUnitOperations;
+constexpr GetInterfaceFn kWindowOperations = WindowUnitOperations;
 constexpr GetInterfaceFn kEditBoxOperations = NoUnitOperations;
 constexpr GetInterfaceFn kGroupBoxOperations = NoUnitOperations;
 constexpr GetInterfaceFn kLabelOperations = NoUnitOperations;

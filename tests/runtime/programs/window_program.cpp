@@ -1,0 +1,245 @@
+// A compiled program with one window, built from a window template, for the
+// window and start-up tests. Its first argument names a scenario, its second a
+// file it appends one line to for each thing that happens:
+//   events        Created, Moved, Resized are recorded; the window stays up
+//   destroy       the Created handler destroys the window
+//   reload        the loaded window is minimised and loaded again
+//   properties    Border and StartPosition are written and read back
+//   idle          the Idle handler asks for more until 100 ms have passed
+//   form          a window of edits and buttons for keyboard driving
+//   keep-once     as form, but the first close request is refused
+//   modal         a second window is loaded modally; its Idle handler closes it
+//   ellipse, star, colour   shaped and coloured windows for screenshots
+// The exit routine appends "exit".
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "runtime/gbk.h"
+#include "runtime/helper_table.h"
+#include "runtime/program.h"
+#include "runtime/runtime_notify.h"
+#include "runtime/template/template_writer.h"
+#include "runtime/window_loader.h"
+#include "tests/runtime/programs/form_test_units.h"
+#include "units/unit_object.h"
+#include "units/unit_types/core_unit_types.h"
+#include "units/window/window_property_data.h"
+
+namespace {
+
+using vx::EventArguments;
+using vx::ProgramHandler;
+
+constexpr uint32_t kWindow = 0x52010001;
+constexpr uint32_t kOwnUnit = 0x06010000;
+constexpr uint32_t kEditA = 0x16010001, kEditB = 0x16010002, kEditDisabled = 0x16010003,
+                   kEditHidden = 0x16010004, kOkButton = 0x16010005, kSaveButton = 0x16010006,
+                   kEditNoStop = 0x16010007;
+constexpr uint32_t kDialog = 0x52010002, kDialogOwnUnit = 0x06020000;
+constexpr int kBorderIndex = 9, kStartPositionIndex = 18;
+
+std::wstring scenario;
+std::wstring recordPath;
+int closeRequests = 0;
+
+void Record(const std::string& line) {
+  HANDLE file = CreateFileW(recordPath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, 0,
+                            nullptr);
+  std::string text = line + "\n";
+  DWORD written = 0;
+  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+HWND WindowHandle() {
+  auto* object = reinterpret_cast<vx::UnitObject*>(vx::RuntimeNotify(vx::notify::kUnitObject, kWindow, kOwnUnit));
+  return object ? object->handle() : nullptr;
+}
+
+// The unit whose handler runs, by its id's low byte.
+std::string Source() {
+  uint32_t words[2] = {};
+  vx::RuntimeNotify(vx::notify::kCurrentEventSource, reinterpret_cast<intptr_t>(words), 0);
+  return std::to_string(words[1] & 0xFF);
+}
+
+int64_t OnCreated(const EventArguments&) {
+  Record("created");
+  if (scenario == L"destroy") DestroyWindow(WindowHandle());
+  return 0;
+}
+int64_t OnMoved(const EventArguments&) { Record("moved"); return 0; }
+int64_t OnResized(const EventArguments&) { Record("resized"); return 0; }
+int64_t OnIdle(const EventArguments& arguments) {
+  Record("idle " + std::to_string(arguments.Int(0)));
+  return arguments.Int(0) < 100 ? 1 : 0;
+}
+HWND DialogHandle() {
+  auto* object =
+      reinterpret_cast<vx::UnitObject*>(vx::RuntimeNotify(vx::notify::kUnitObject, kDialog, kDialogOwnUnit));
+  return object ? object->handle() : nullptr;
+}
+int64_t OnDialogIdle(const EventArguments&) {
+  Record("in-modal main-enabled " + std::to_string(IsWindowEnabled(WindowHandle()) != 0));
+  PostMessageW(DialogHandle(), WM_CLOSE, 0, 0);
+  return 0;
+}
+int64_t OnCloseRequested(const EventArguments&) {
+  Record("close-requested");
+  return scenario == L"keep-once" && closeRequests++ == 0 ? 0 : 1;
+}
+int64_t OnQueryClose(const EventArguments&) { Record("query-close"); return 1; }
+int64_t OnClick(const EventArguments&) { Record("click " + Source()); return 0; }
+int64_t OnGotFocus(const EventArguments&) { Record("focus " + Source()); return 0; }
+// 'x' is swallowed, every other character typed as it is.
+int64_t OnCharTyped(const EventArguments& arguments) {
+  Record("char " + std::to_string(arguments.Int(0)));
+  return arguments.Int(0) == 'x' ? 0 : arguments.Int(0);
+}
+
+// A press on the window's background is recorded and swallowed.
+int64_t OnLeftButtonDown(const EventArguments& arguments) {
+  Record("press " + std::to_string(arguments.Int(0)) + " " + std::to_string(arguments.Int(1)) + " " +
+         std::to_string(arguments.Int(2)));
+  return 0;
+}
+
+enum HandlerIndex {
+  kCreated, kMoved, kResized, kIdle, kCloseRequested, kQueryClose, kClick, kGotFocus, kChar, kDialogIdle,
+  kLeftButtonDown
+};
+const ProgramHandler kHandlers[] = {
+    {OnCreated, false},        {OnMoved, false},    {OnResized, false}, {OnIdle, true},
+    {OnCloseRequested, true},  {OnQueryClose, true}, {OnClick, false},  {OnGotFocus, false},
+    {OnCharTyped, true},       {OnDialogIdle, true}, {OnLeftButtonDown, true},
+};
+constexpr int32_t Offset(HandlerIndex index) { return static_cast<int32_t>(index * sizeof(ProgramHandler)); }
+
+vx::UnitDescription Unit(uint32_t id, uint32_t type, int32_t left, int32_t top, int32_t width, int32_t height,
+                         uint32_t flags, int32_t tabOrder, std::vector<uint8_t> block) {
+  vx::UnitDescription unit;
+  unit.id = id;
+  unit.stored.typeCode = type;
+  unit.stored.left = left;
+  unit.stored.top = top;
+  unit.stored.width = width;
+  unit.stored.height = height;
+  unit.stored.stateFlags = flags;
+  unit.stored.tabOrder = tabOrder;
+  unit.propertyBlock = std::move(block);
+  return unit;
+}
+
+std::vector<uint8_t> BuildTemplate() {
+  vx::WindowPropertyData data;
+  data.caption = "窗口测试";
+  if (scenario == L"ellipse") data.shape = 1;
+  if (scenario == L"star") data.shape = 13;
+  if (scenario == L"colour") data.backColour = 0x00C08040;  // blue-ish: R 0x40, G 0x80, B 0xC0
+  vx::UnitDescription own = Unit(kOwnUnit, vx::core_unit_type::kWindow, 10, 10, 400, 300, vx::kUnitVisible, 0,
+                                 data.Stream());
+  own.stored.bindings = {{0, Offset(kCreated)}, {3, Offset(kMoved)},           {4, Offset(kResized)},
+                         {7, Offset(kIdle)},    {12, Offset(kCloseRequested)}, {1, Offset(kQueryClose)},
+                         {-1, Offset(kLeftButtonDown)}};
+  vx::WindowDescription window;
+  window.id = kWindow;
+  window.items.push_back(own);
+  if (scenario == L"form" || scenario == L"keep-once") {
+    using vx::test::FormEditBlock;
+    using vx::test::kFormEditType;
+    constexpr uint32_t kShown = vx::kUnitVisible | vx::kUnitTakesFocus;
+    std::vector<vx::EventBinding> focus = {{-7, Offset(kGotFocus)}};
+    auto edit = [&](uint32_t id, int32_t top, uint32_t flags, int32_t tab) {
+      vx::UnitDescription unit = Unit(id, kFormEditType, 20, top, 200, 24, flags, tab, FormEditBlock(false));
+      unit.stored.bindings = focus;
+      return unit;
+    };
+    vx::UnitDescription editA = edit(kEditA, 20, kShown, 3);
+    editA.stored.bindings.push_back({-11, Offset(kChar)});
+    window.items.push_back(editA);
+    window.items.push_back(edit(kEditB, 50, kShown, 1));
+    window.items.push_back(edit(kEditDisabled, 80, kShown | vx::kUnitDisabled, 2));
+    window.items.push_back(edit(kEditHidden, 110, vx::kUnitTakesFocus, 4));
+    struct ButtonSpec {
+      uint32_t id;
+      int32_t top;
+      bool isDefault;
+      const char* caption;
+      int32_t tab;
+    };
+    for (const ButtonSpec& spec : {ButtonSpec{kOkButton, 140, true, "确定", 5},
+                                   ButtonSpec{kSaveButton, 170, false, "保存(&S)", 6}}) {
+      vx::UnitDescription button = Unit(spec.id, vx::test::kFormButtonType, 20, spec.top, 100, 26, kShown,
+                                        spec.tab, vx::test::FormButtonBlock(spec.isDefault, spec.caption));
+      button.stored.bindings = {{0, Offset(kClick)}, {-7, Offset(kGotFocus)}};
+      window.items.push_back(button);
+    }
+    window.items.push_back(edit(kEditNoStop, 200, vx::kUnitVisible, 0));
+  }
+  std::vector<vx::WindowDescription> windows = {window};
+  if (scenario == L"modal") {
+    vx::WindowPropertyData dialogData;
+    dialogData.caption = "对话";
+    vx::UnitDescription dialogOwn = Unit(kDialogOwnUnit, vx::core_unit_type::kWindow, 0, 0, 200, 100,
+                                         vx::kUnitVisible, 0, dialogData.Stream());
+    dialogOwn.stored.bindings = {{7, Offset(kDialogIdle)}};
+    vx::WindowDescription dialog;
+    dialog.id = kDialog;
+    dialog.items.push_back(dialogOwn);
+    windows.push_back(dialog);
+  }
+  return vx::WriteWindowTemplate(windows);
+}
+
+std::vector<uint8_t> templateBytes;
+vx::ProgramHeader header = {};
+
+void OnExit() { Record("exit"); }
+
+int Entry(const vx::RuntimeHelperTable* rt) {
+  rt->otherHelper(vx::other_helper::kInitRuntime);
+  rt->otherHelper(vx::other_helper::kRegisterExitRoutine, &OnExit);
+  rt->loadStartupWindow(kWindow);
+  if (scenario == L"reload") {
+    ShowWindow(WindowHandle(), SW_MINIMIZE);
+    Record("iconic " + std::to_string(IsIconic(WindowHandle()) != 0));
+    rt->loadStartupWindow(kWindow);
+    Record("iconic " + std::to_string(IsIconic(WindowHandle()) != 0));
+  }
+  if (scenario == L"properties") {
+    Record("start " + std::to_string(rt->readUnitProperty(kWindow, kOwnUnit, kStartPositionIndex, -1)));
+    rt->writeUnitProperty(kWindow, kOwnUnit, kBorderIndex, -1, 9, 0);
+    Record("border " + std::to_string(rt->readUnitProperty(kWindow, kOwnUnit, kBorderIndex, -1)));
+    rt->writeUnitProperty(kWindow, kOwnUnit, kBorderIndex, -1, static_cast<uint32_t>(-1), 0xFFFFFFFF);
+    Record("border " + std::to_string(rt->readUnitProperty(kWindow, kOwnUnit, kBorderIndex, -1)));
+  }
+  if (scenario == L"modal") {
+    vx::LoadWindowRequest request = {kDialog, nullptr, vx::load_mode::kModal};
+    vx::RuntimeNotify(vx::notify::kLoadWindow, reinterpret_cast<intptr_t>(&request), 0);
+    Record("modal-returned main-enabled " + std::to_string(IsWindowEnabled(WindowHandle()) != 0));
+  }
+  rt->runMessageLoop();
+  Record("loop-ended");
+  return 0;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  int count = 0;
+  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (count > 1) scenario = arguments[1];
+  if (count > 2) recordPath = arguments[2];
+  LocalFree(arguments);
+  templateBytes = BuildTemplate();
+  header.mode = 3;
+  header.reserved2 = 0x100DF;
+  header.codeBase = kHandlers;
+  header.templateData = templateBytes.data();
+  header.templateLength = static_cast<uint32_t>(templateBytes.size());
+  header.libraryCount = 1;
+  header.libraries = &vx::test::FormTestLibrary();
+  return vx::RunProgram(header, Entry);
+}
