@@ -3,5 +3,5 @@
 #include "app/reader_program.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  return vx::RunProgram(voxlet::kReaderHeader, voxlet::ReaderEntry);
+  return vx::RunProgram(voxlet::ReaderHeader(), voxlet::ReaderEntry);
 }

@@ -5,7 +5,8 @@
 
 namespace voxlet {
 
-extern const vx::ProgramHeader kReaderHeader;
+// Built on first use: the template bytes are encoded at start-up.
+const vx::ProgramHeader& ReaderHeader();
 int ReaderEntry(const vx::RuntimeHelperTable* runtime);
 
 }  // namespace voxlet

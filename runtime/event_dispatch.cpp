@@ -12,6 +12,8 @@ namespace {
 // This type's entries hold their one handler directly, whatever the event.
 constexpr DataType kSingleHandlerType = 0x00010003;
 
+// An entry of the program's handler table without a function is a binding whose
+// handler the program does not have (yet): like no handler at all.
 struct Handler {
   const ProgramHandler* handler = nullptr;
   uint32_t sourceUnitId = 0;
@@ -88,7 +90,7 @@ int64_t Passed(const EventArgValue& argument) {
 int32_t DispatchEvent(EventRecord& record) {
   if (Runtime().eventBlock > 0) return 0;
   Handler found = FindHandler(record.windowId, record.unitId, record.event);
-  if (!found.handler) return 0;
+  if (!found.handler || !found.handler->function) return 0;
   EventArguments arguments;
   arguments.count = record.argumentCount < 0 ? 0 : (record.argumentCount > 5 ? 5 : record.argumentCount);
   for (int i = 0; i < arguments.count; ++i) arguments.values[i] = record.arguments[i];
@@ -103,7 +105,7 @@ int32_t DispatchEvent(EventRecord& record) {
 int32_t DispatchTypedEvent(TypedEventRecord& record) {
   if (Runtime().eventBlock > 0) return 0;
   Handler found = FindHandler(record.windowId, record.unitId, record.event);
-  if (!found.handler) return 0;
+  if (!found.handler || !found.handler->function) return 0;
   EventArguments arguments;
   arguments.count = record.argumentCount < 0 ? 0 : (record.argumentCount > 12 ? 12 : record.argumentCount);
   for (int i = 0; i < arguments.count; ++i) arguments.values[i] = Passed(record.arguments[i]);

@@ -19,7 +19,7 @@ packages=(
   g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686
   g++-mingw-w64-x86-64 mingw-w64-x86-64-dev binutils-mingw-w64-x86-64 libz-mingw-w64-dev
   cmake ninja-build nasm make autoconf automake libtool pkg-config dpkg-dev
-  wine wine32:i386 wine64 xvfb x11-utils imagemagick fonts-wqy-microhei locales
+  wine wine32:i386 wine64 fonts-wine xvfb x11-utils imagemagick fonts-wqy-microhei locales
   googletest g++ clang llvm libclang-rt-14-dev
   pulseaudio pulseaudio-utils sox espeak-ng
 )

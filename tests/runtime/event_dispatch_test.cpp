@@ -64,6 +64,7 @@ const ProgramHandler kHandlers[] = {
     {CountNested, true},
     {RaiseNested, true},
     {NoResult, false},
+    {nullptr, false},
 };
 int32_t Offset(int handler) { return handler * static_cast<int32_t>(sizeof(ProgramHandler)); }
 
@@ -99,7 +100,8 @@ class EventDispatchTest : public ::testing::Test {
     window.id = kWindow;
     window.items = {
         Unit(kOwnUnit, kWindowType, {{0, Offset(2)}}),
-        Unit(kButton, kButtonType, {{0, Offset(0)}, {1, Offset(1)}, {2, kNoHandler}, {3, Offset(3)}}),
+        Unit(kButton, kButtonType,
+             {{0, Offset(0)}, {1, Offset(1)}, {2, kNoHandler}, {3, Offset(3)}, {4, Offset(4)}}),
         Unit(kSharingButton, kButtonType, {}, kButton),
         Unit(kLoopA, kButtonType, {}, kLoopB),
         Unit(kLoopB, kButtonType, {}, kLoopA),
@@ -148,7 +150,7 @@ TEST_F(EventDispatchTest, OffsetZeroIsTheFirstHandler) {
 }
 
 TEST_F(EventDispatchTest, NoHandlerReturnsZeroAndChangesNothing) {
-  for (int event : {2, 9}) {  // bound to -1, and not bound at all
+  for (int event : {2, 4, 9}) {  // bound to -1, to an empty handler slot, and not bound at all
     EventRecord record = {kWindow, kButton, event, 0, {}, 0, 55};
     EXPECT_EQ(DispatchEvent(record), 0);
     EXPECT_EQ(record.hasResult, 0);
