@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "runtime/menu_bar.h"
 #include "runtime/mouse_pointer.h"
 #include "runtime/property_conversion.h"
 #include "runtime/runtime_error.h"
@@ -223,7 +224,11 @@ void WriteUnitProperty(uint32_t windowId, uint32_t unitId, int index, int arrayI
                        uint32_t valueHigh) {
   uint64_t value = Combine(valueLow, valueHigh);
   Target target = FindTarget(windowId, unitId);
-  if (StoredMenuItem* item = target.entry->menuItem()) return WriteMenuItem(*item, index, value);
+  if (StoredMenuItem* item = target.entry->menuItem()) {
+    WriteMenuItem(*item, index, value);
+    RebuildMenuBar(*target.window);
+    return;
+  }
   StoredUnit& stored = *target.entry->unit();
   if (index < common_property::kCount) {
     return WriteCommon(windowId, *target.entry, target.entry == &target.window->units.Item(0), stored, index,

@@ -7,6 +7,7 @@
 
 #include "runtime/event_dispatch.h"
 #include "runtime/framework/window_object.h"
+#include "runtime/menu_bar.h"
 #include "runtime/message_loop.h"
 #include "runtime/mouse_pointer.h"
 #include "runtime/runtime_error.h"
@@ -169,9 +170,13 @@ bool LoadWindow(WindowRecord& window, bool reload, int32_t mode, void* owner) {
   UnitEntry& own = window.units.Item(0);
   bool windowVisible = false;
   uint32_t windowBits = StyleBitsFor(*own.unit(), FindUnitType(own.unit()->typeCode), reload, windowVisible);
+  HMENU menuBar = BuildMenuBar(window.units);
   UnitObject* windowObject = CreateFromEntry(window.units, own, windowBits, static_cast<HWND>(owner), 0,
-                                             nullptr, windowId);
-  if (!windowObject) return AbandonLoad(windowId);
+                                             menuBar, windowId);
+  if (!windowObject) {
+    if (menuBar) DestroyMenu(menuBar);
+    return AbandonLoad(windowId);
+  }
   own.SetObject(windowObject);
   HWND windowHandle = windowObject->handle();
 

@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "runtime/gbk.h"
 #include "runtime/heap.h"
 #include "runtime/helper_table.h"
 #include "runtime/runtime_state.h"
@@ -250,6 +251,23 @@ TEST_F(PropertyAccessTest, MenuItemsHaveTheirOwnFourProperties) {
   EXPECT_EQ(Read(kMenuItem, 3), 0u);
   EXPECT_EQ(TakeText(Read(kMenuItem, 0)), "");
   EXPECT_EQ(Read(kMenuItem, 9), 0u);
+}
+
+// The window's menu bar follows its menu items: written captions, checks and
+// visibility show at once.
+TEST_F(PropertyAccessTest, MenuItemChangesRebuildTheMenuBar) {
+  Write(kMenuItem, 0, TextValue("编辑"));
+  HMENU bar = GetMenu(window_);
+  ASSERT_NE(bar, nullptr);
+  ASSERT_EQ(GetMenuItemCount(bar), 1);
+  wchar_t caption[16] = {};
+  GetMenuStringW(bar, 0, caption, 16, MF_BYPOSITION);
+  EXPECT_EQ(std::wstring(caption), WideFromGbk("编辑"));
+  EXPECT_TRUE(GetMenuState(bar, 0, MF_BYPOSITION) & MF_CHECKED);
+  Write(kMenuItem, 2, 1);
+  EXPECT_TRUE(GetMenuState(GetMenu(window_), 0, MF_BYPOSITION) & MF_GRAYED);
+  Write(kMenuItem, 3, 0);
+  EXPECT_EQ(GetMenu(window_), nullptr) << "a hidden item leaves no menu bar";
 }
 
 TEST_F(PropertyAccessTest, UnknownWindowsAndUnitsAreFatal) {
