@@ -38,32 +38,39 @@ class FormControl : public UnitObject {
   void PostNcDestroy() override { delete this; }
 };
 
-bool ReadBlock(FormControl& unit, const uint8_t* record, int32_t length, bool button) {
+enum class Kind { kButton, kEdit, kLabel };
+
+bool ReadBlock(FormControl& unit, const uint8_t* record, int32_t length, Kind kind) {
   if (!record || length < 1) return true;
   ArchiveReader in({record, static_cast<size_t>(length)});
   uint32_t version = in.U32();
   int32_t flag = in.I32();
-  if (button) {
-    unit.isDefault = flag != 0;
-    unit.caption = std::string(in.Text());
-  } else {
+  if (kind == Kind::kEdit) {
     unit.multiline = flag != 0;
+  } else {
+    unit.isDefault = kind == Kind::kButton && flag != 0;
+    unit.caption = std::string(in.Text());
   }
   return in.ok() && version <= 1;
 }
 
-UnitObject* Create(bool button, const uint8_t* record, int32_t length, uint32_t styleBits, void* parent,
+UnitObject* Create(Kind kind, const uint8_t* record, int32_t length, uint32_t styleBits, void* parent,
                    uint32_t controlId, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t windowId,
                    uint32_t unitId) {
   auto* unit = new FormControl(windowId, unitId);
-  if (!ReadBlock(*unit, record, length, button)) {
+  if (!ReadBlock(*unit, record, length, kind)) {
     delete unit;
     return nullptr;
   }
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | styleBits;
-  if (button) style |= unit->isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-  if (!button) style |= WS_BORDER | ES_AUTOHSCROLL | (unit->multiline ? ES_MULTILINE | ES_WANTRETURN : 0);
-  HWND window = CreateWindowExW(0, button ? L"BUTTON" : L"EDIT", WideFromGbk(unit->caption).c_str(), style, x, y,
+  if (kind == Kind::kButton) style |= unit->isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  if (kind == Kind::kEdit) {
+    style |= WS_BORDER | ES_AUTOHSCROLL | (unit->multiline ? ES_MULTILINE | ES_WANTRETURN : 0);
+  }
+  // SS_NOTIFY: a static control is otherwise transparent to the mouse.
+  if (kind == Kind::kLabel) style |= SS_NOTIFY;
+  const wchar_t* className = kind == Kind::kButton ? L"BUTTON" : kind == Kind::kEdit ? L"EDIT" : L"STATIC";
+  HWND window = CreateWindowExW(0, className, WideFromGbk(unit->caption).c_str(), style, x, y,
                                 width, height, static_cast<HWND>(parent),
                                 reinterpret_cast<HMENU>(static_cast<uintptr_t>(controlId)),
                                 GetModuleHandleW(nullptr), nullptr);
@@ -78,13 +85,19 @@ UnitObject* Create(bool button, const uint8_t* record, int32_t length, uint32_t 
 UnitObject* CreateButton(const uint8_t* record, int32_t length, uint32_t styleBits, void* parent,
                          uint32_t controlId, uint32_t, int32_t x, int32_t y, int32_t width, int32_t height,
                          uint32_t windowId, uint32_t unitId, uint32_t, int32_t) {
-  return Create(true, record, length, styleBits, parent, controlId, x, y, width, height, windowId, unitId);
+  return Create(Kind::kButton, record, length, styleBits, parent, controlId, x, y, width, height, windowId, unitId);
 }
 
 UnitObject* CreateEdit(const uint8_t* record, int32_t length, uint32_t styleBits, void* parent,
                        uint32_t controlId, uint32_t, int32_t x, int32_t y, int32_t width, int32_t height,
                        uint32_t windowId, uint32_t unitId, uint32_t, int32_t) {
-  return Create(false, record, length, styleBits, parent, controlId, x, y, width, height, windowId, unitId);
+  return Create(Kind::kEdit, record, length, styleBits, parent, controlId, x, y, width, height, windowId, unitId);
+}
+
+UnitObject* CreateLabel(const uint8_t* record, int32_t length, uint32_t styleBits, void* parent,
+                        uint32_t controlId, uint32_t, int32_t x, int32_t y, int32_t width, int32_t height,
+                        uint32_t windowId, uint32_t unitId, uint32_t, int32_t) {
+  return Create(Kind::kLabel, record, length, styleBits, parent, controlId, x, y, width, height, windowId, unitId);
 }
 
 int32_t IsDefaultButton(UnitObject* unit) {
@@ -108,6 +121,10 @@ void* EditOperations(int32_t number) {
   return nullptr;
 }
 
+void* LabelOperations(int32_t number) {
+  return number == unit_interface::kCreateUnit ? reinterpret_cast<void*>(CreateLabel) : nullptr;
+}
+
 UnitPropertyInfo Property(uint16_t type) { return {nullptr, nullptr, nullptr, type, 0xE000, nullptr}; }
 
 const UnitPropertyInfo kCommonProperties[] = {
@@ -117,12 +134,14 @@ const UnitPropertyInfo kCommonProperties[] = {
 };
 
 const UnitTypeInfo* Types() {
-  static UnitTypeInfo types[4] = {
+  static UnitTypeInfo types[5] = {
       *CoreUnitType(core_unit_type::kWindow),
       {"按钮", "Button", nullptr, 0, nullptr, 0x80000840, 0, 0, nullptr, 8, kCommonProperties, ButtonOperations, 0,
        nullptr},
       {},
       {"编辑框", "EditBox", nullptr, 0, nullptr, 0x80000040, 0, 0, nullptr, 8, kCommonProperties, EditOperations, 0,
+       nullptr},
+      {"标签", "Label", nullptr, 0, nullptr, 0x84002040, 0, 0, nullptr, 8, kCommonProperties, LabelOperations, 0,
        nullptr},
   };
   return types;
@@ -131,7 +150,7 @@ const UnitTypeInfo* Types() {
 }  // namespace
 
 const LibraryRecord& FormTestLibrary() {
-  static const LibraryRecord library = {nullptr, 4, Types()};
+  static const LibraryRecord library = {nullptr, 5, Types()};
   return library;
 }
 
@@ -140,5 +159,9 @@ std::vector<uint8_t> FormButtonBlock(bool isDefault, const std::string& caption)
 }
 
 std::vector<uint8_t> FormEditBlock(bool multiline) { return ArchiveWriter().U32(1).I32(multiline ? 1 : 0).Take(); }
+
+std::vector<uint8_t> FormLabelBlock(const std::string& caption) {
+  return ArchiveWriter().U32(1).I32(0).Text(caption).Take();
+}
 
 }  // namespace vx::test

@@ -10,6 +10,8 @@
 //   keep-once     as form, but the first close request is refused
 //   modal         a second window is loaded modally; its Idle handler closes it
 //   ellipse, star, colour   shaped and coloured windows for screenshots
+//   drag, no-drag  DragAnywhere on or off, with a label; the Wheel handler records
+//   worker-exit    a worker thread calls ExitProgram(5) while the window is up
 // The exit routine appends "exit".
 #include <windows.h>
 #include <shellapi.h>
@@ -37,6 +39,7 @@ constexpr uint32_t kOwnUnit = 0x06010000;
 constexpr uint32_t kEditA = 0x16010001, kEditB = 0x16010002, kEditDisabled = 0x16010003,
                    kEditHidden = 0x16010004, kOkButton = 0x16010005, kSaveButton = 0x16010006,
                    kEditNoStop = 0x16010007;
+constexpr uint32_t kLabel = 0x16010008;
 constexpr uint32_t kDialog = 0x52010002, kDialogOwnUnit = 0x06020000;
 constexpr int kBorderIndex = 9, kStartPositionIndex = 18;
 
@@ -99,6 +102,12 @@ int64_t OnCharTyped(const EventArguments& arguments) {
   return arguments.Int(0) == 'x' ? 0 : arguments.Int(0);
 }
 
+// The wheel's notches and the modifiers; the message goes on.
+int64_t OnWheel(const EventArguments& arguments) {
+  Record("wheel " + std::to_string(arguments.Int(0)) + " " + std::to_string(arguments.Int(1)));
+  return 1;
+}
+
 // A press on the window's background is recorded and swallowed.
 int64_t OnLeftButtonDown(const EventArguments& arguments) {
   Record("press " + std::to_string(arguments.Int(0)) + " " + std::to_string(arguments.Int(1)) + " " +
@@ -108,12 +117,12 @@ int64_t OnLeftButtonDown(const EventArguments& arguments) {
 
 enum HandlerIndex {
   kCreated, kMoved, kResized, kIdle, kCloseRequested, kQueryClose, kClick, kGotFocus, kChar, kDialogIdle,
-  kLeftButtonDown
+  kLeftButtonDown, kWheel
 };
 const ProgramHandler kHandlers[] = {
     {OnCreated, false},        {OnMoved, false},    {OnResized, false}, {OnIdle, true},
     {OnCloseRequested, true},  {OnQueryClose, true}, {OnClick, false},  {OnGotFocus, false},
-    {OnCharTyped, true},       {OnDialogIdle, true}, {OnLeftButtonDown, true},
+    {OnCharTyped, true},       {OnDialogIdle, true}, {OnLeftButtonDown, true}, {OnWheel, true},
 };
 constexpr int32_t Offset(HandlerIndex index) { return static_cast<int32_t>(index * sizeof(ProgramHandler)); }
 
@@ -138,14 +147,19 @@ std::vector<uint8_t> BuildTemplate() {
   if (scenario == L"ellipse") data.shape = 1;
   if (scenario == L"star") data.shape = 13;
   if (scenario == L"colour") data.backColour = 0x00C08040;  // blue-ish: R 0x40, G 0x80, B 0xC0
+  if (scenario == L"drag") data.dragAnywhere = 1;
   vx::UnitDescription own = Unit(kOwnUnit, vx::core_unit_type::kWindow, 10, 10, 400, 300, vx::kUnitVisible, 0,
                                  data.Stream());
   own.stored.bindings = {{0, Offset(kCreated)}, {3, Offset(kMoved)},           {4, Offset(kResized)},
                          {7, Offset(kIdle)},    {12, Offset(kCloseRequested)}, {1, Offset(kQueryClose)},
-                         {-1, Offset(kLeftButtonDown)}};
+                         {-1, Offset(kLeftButtonDown)}, {-12, Offset(kWheel)}};
   vx::WindowDescription window;
   window.id = kWindow;
   window.items.push_back(own);
+  if (scenario == L"drag" || scenario == L"no-drag") {
+    window.items.push_back(Unit(kLabel, vx::test::kFormLabelType, 20, 20, 160, 40, vx::kUnitVisible, 0,
+                                vx::test::FormLabelBlock("拖动我")));
+  }
   if (scenario == L"form" || scenario == L"keep-once") {
     using vx::test::FormEditBlock;
     using vx::test::kFormEditType;
@@ -198,6 +212,11 @@ vx::ProgramHeader header = {};
 
 void OnExit() { Record("exit"); }
 
+DWORD WINAPI ExitFromWorker(void* runtime) {
+  static_cast<const vx::RuntimeHelperTable*>(runtime)->exitProgram(5);
+  return 0;
+}
+
 int Entry(const vx::RuntimeHelperTable* rt) {
   rt->otherHelper(vx::other_helper::kInitRuntime);
   rt->otherHelper(vx::other_helper::kRegisterExitRoutine, &OnExit);
@@ -219,6 +238,9 @@ int Entry(const vx::RuntimeHelperTable* rt) {
     vx::LoadWindowRequest request = {kDialog, nullptr, vx::load_mode::kModal};
     vx::RuntimeNotify(vx::notify::kLoadWindow, reinterpret_cast<intptr_t>(&request), 0);
     Record("modal-returned main-enabled " + std::to_string(IsWindowEnabled(WindowHandle()) != 0));
+  }
+  if (scenario == L"worker-exit") {
+    CloseHandle(CreateThread(nullptr, 0, ExitFromWorker, const_cast<vx::RuntimeHelperTable*>(rt), 0, nullptr));
   }
   rt->runMessageLoop();
   Record("loop-ended");
