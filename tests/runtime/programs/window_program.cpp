@@ -176,17 +176,17 @@ std::vector<uint8_t> BuildTemplate() {
     window.items.push_back(edit(kEditB, 50, kShown, 1));
     window.items.push_back(edit(kEditDisabled, 80, kShown | vx::kUnitDisabled, 2));
     window.items.push_back(edit(kEditHidden, 110, vx::kUnitTakesFocus, 4));
-    struct ButtonSpec {
+    struct ButtonLayout {
       uint32_t id;
       int32_t top;
       bool isDefault;
       const char* caption;
       int32_t tab;
     };
-    for (const ButtonSpec& spec : {ButtonSpec{kOkButton, 140, true, "确定", 5},
-                                   ButtonSpec{kSaveButton, 170, false, "保存(&S)", 6}}) {
-      vx::UnitDescription button = Unit(spec.id, vx::test::kFormButtonType, 20, spec.top, 100, 26, kShown,
-                                        spec.tab, vx::test::FormButtonBlock(spec.isDefault, spec.caption));
+    for (const ButtonLayout& layout : {ButtonLayout{kOkButton, 140, true, "确定", 5},
+                                   ButtonLayout{kSaveButton, 170, false, "保存(&S)", 6}}) {
+      vx::UnitDescription button = Unit(layout.id, vx::test::kFormButtonType, 20, layout.top, 100, 26, kShown,
+                                        layout.tab, vx::test::FormButtonBlock(layout.isDefault, layout.caption));
       button.stored.bindings = {{0, Offset(kClick)}, {-7, Offset(kGotFocus)}};
       window.items.push_back(button);
     }
