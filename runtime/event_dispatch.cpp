@@ -1,5 +1,6 @@
 #include "runtime/event_dispatch.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "runtime/runtime_error.h"
@@ -85,36 +86,31 @@ int64_t Passed(const EventArgValue& argument) {
   }
 }
 
+// Both kinds of record: nothing while events are blocked; otherwise the bound
+// handler runs with up to `capacity` arguments widened by `widen`, and a handler
+// that answers leaves its answer in the record.
+template <typename Record, typename Widen>
+int32_t Dispatch(Record& record, int capacity, Widen widen) {
+  if (Runtime().eventBlock > 0) return 0;
+  Handler found = FindHandler(record.windowId, record.unitId, record.event);
+  if (!found.handler || !found.handler->function) return 0;
+  EventArguments arguments;
+  arguments.count = record.argumentCount < 0 ? 0 : std::min(record.argumentCount, capacity);
+  for (int i = 0; i < arguments.count; ++i) arguments.values[i] = widen(record.arguments[i]);
+  int64_t result = Call(*found.handler, record.windowId, found.sourceUnitId, arguments);
+  if (found.handler->returnsValue) {
+    record.hasResult = 1;
+    record.result = static_cast<decltype(record.result)>(result);
+  }
+  return 1;
+}
+
 }  // namespace
 
 int32_t DispatchEvent(EventRecord& record) {
-  if (Runtime().eventBlock > 0) return 0;
-  Handler found = FindHandler(record.windowId, record.unitId, record.event);
-  if (!found.handler || !found.handler->function) return 0;
-  EventArguments arguments;
-  arguments.count = record.argumentCount < 0 ? 0 : (record.argumentCount > 5 ? 5 : record.argumentCount);
-  for (int i = 0; i < arguments.count; ++i) arguments.values[i] = record.arguments[i];
-  int64_t result = Call(*found.handler, record.windowId, found.sourceUnitId, arguments);
-  if (found.handler->returnsValue) {
-    record.hasResult = 1;
-    record.result = static_cast<int32_t>(result);
-  }
-  return 1;
+  return Dispatch(record, 5, [](int32_t argument) { return int64_t{argument}; });
 }
 
-int32_t DispatchTypedEvent(TypedEventRecord& record) {
-  if (Runtime().eventBlock > 0) return 0;
-  Handler found = FindHandler(record.windowId, record.unitId, record.event);
-  if (!found.handler || !found.handler->function) return 0;
-  EventArguments arguments;
-  arguments.count = record.argumentCount < 0 ? 0 : (record.argumentCount > 12 ? 12 : record.argumentCount);
-  for (int i = 0; i < arguments.count; ++i) arguments.values[i] = Passed(record.arguments[i]);
-  int64_t result = Call(*found.handler, record.windowId, found.sourceUnitId, arguments);
-  if (found.handler->returnsValue) {
-    record.hasResult = 1;
-    record.result = result;
-  }
-  return 1;
-}
+int32_t DispatchTypedEvent(TypedEventRecord& record) { return Dispatch(record, 12, Passed); }
 
 }  // namespace vx

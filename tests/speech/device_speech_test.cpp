@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "speech/platform/speech_platform_choice.h"
 #include "tests/speech/speech_fixture.h"
 
 namespace vx::test {
@@ -20,7 +21,7 @@ const wchar_t kHelloWorld[] = L"你好，世界";
 const wchar_t kLongText[] =
     L"春天来了，花都开了，小鸟在树上唱歌。今天天气很好，我们一起去公园散步吧。";
 
-constexpr uint64_t kStartAndEnd = 0x0000000240000006ull;
+constexpr uint64_t kStartAndEnd = kStartAndEndInterest;
 
 class DeviceSpeechTest : public SpeechFixture {
  protected:

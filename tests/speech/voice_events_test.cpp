@@ -5,6 +5,7 @@
 #include <thread>
 #include <vector>
 
+#include "speech/platform/speech_platform_choice.h"
 #include "tests/speech/speech_fixture.h"
 
 namespace vx::test {
@@ -17,7 +18,7 @@ struct ReceivedEvent {
 };
 
 // Interest in events 1 and 2 with SAPI's flag-check bits, as the speech unit sets it.
-constexpr uint64_t kStartAndEnd = 0x0000000240000006ull;
+constexpr uint64_t kStartAndEnd = kStartAndEndInterest;
 
 class VoiceEventsTest : public SpeechFixture {
  protected:
