@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "runtime/program.h"
+#include "contract/program.h"
 
 namespace voxlet {
 

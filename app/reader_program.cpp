@@ -3,7 +3,7 @@
 #include "app/reader_handlers.h"
 #include "app/reader_template.h"
 #include "app/reader_window.h"
-#include "runtime/helper_table.h"
+#include "runtime/helper_operations.h"
 #include "speech/speech_library.h"
 #include "units/unit_types/core_unit_types.h"
 

@@ -1,7 +1,7 @@
 // The reader as a compiled program: its header and entry routine.
 #pragma once
 
-#include "runtime/program.h"
+#include "contract/program.h"
 
 namespace voxlet {
 

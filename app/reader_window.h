@@ -10,8 +10,6 @@ namespace voxlet {
 
 inline constexpr uint32_t kReaderWindowId = 0x52010001;
 
-// The window unit's name and caption (GBK).
-inline constexpr char kReaderWindowName[] = "朗读窗口";
 inline constexpr char kReaderWindowCaption[] = "Voxlet";
 
 // Ids of the window's unit list; the handlers address units by these.

@@ -1,20 +1,17 @@
 #include "commands/expression.h"
 
-#include <cmath>
 #include <cstring>
 
-#include "runtime/heap.h"
-#include "runtime/runtime_error.h"
-#include "runtime/values.h"
+#include "contract/values.h"
 
 namespace vx {
 
-char* JoinTexts(int count, const char* const* texts) {
+char* JoinTexts(const RuntimeHelperTable& runtime, int count, const char* const* texts) {
   size_t total = 0;
   for (int i = 0; i < count; ++i) total += texts[i] ? std::strlen(texts[i]) : 0;
   // A sum past 2 GiB asks for an impossible size and fails as an allocation.
   int32_t size = total < INT32_MAX ? static_cast<int32_t>(total + 1) : -1;
-  auto* joined = static_cast<char*>(Allocate(size));
+  auto* joined = static_cast<char*>(runtime.allocate(size));
   char* out = joined;
   for (int i = 0; i < count; ++i) {
     if (!texts[i]) continue;
@@ -33,17 +30,11 @@ int CompareTexts(const char* a, const char* b) {
   return order < 0 ? -1 : (order > 0 ? 1 : 0);
 }
 
-int64_t TruncateToInt64(double value) {
-  constexpr double kLimit = 9223372036854775808.0;  // 2^63
-  if (std::isnan(value) || value >= kLimit || value < -kLimit) return INT64_MIN;
-  return static_cast<int64_t>(value);
-}
-
 int64_t ElementCount(const int32_t* arrayBlock) { return ArrayElementCount(arrayBlock); }
 
-void CheckSubscript(int64_t index, int64_t count) {
-  if (index < 1) ReportRuntimeError(4);
-  if (index > count) ReportRuntimeError(1);
+void CheckSubscript(const RuntimeHelperTable& runtime, int64_t index, int64_t count) {
+  if (index < 1) runtime.reportRuntimeError(4);
+  if (index > count) runtime.reportRuntimeError(1);
 }
 
 }  // namespace vx

@@ -3,8 +3,9 @@
 #include <vector>
 
 #include "runtime/event_dispatch.h"
-#include "runtime/gbk.h"
-#include "runtime/helper_table.h"
+#include "runtime/framework/gbk.h"
+#include "runtime/framework/module_path.h"
+#include "runtime/helper_operations.h"
 #include "runtime/runtime_state.h"
 #include "runtime/shutdown.h"
 #include "runtime/window_loader.h"
@@ -12,30 +13,19 @@
 namespace vx {
 namespace {
 
-constexpr int32_t kIdleEvent = 7;
-
 // Raises the window's Idle event; true when its handler asks for more.
 bool WindowWantsIdle(uint32_t windowId, uint32_t milliseconds) {
-  EventRecord record = {};
-  record.windowId = windowId;
-  record.event = kIdleEvent;
-  record.argumentCount = 1;
-  record.arguments[0] = static_cast<int32_t>(milliseconds);
-  return DispatchEvent(record) == 1 && record.hasResult == 1 && record.result != 0;
+  EventRecord record = MakeEventRecord(windowId, 0, window_event::kIdle, {static_cast<int32_t>(milliseconds)});
+  EventAnswer answer = AnswerOf(record, DispatchEvent(record));
+  return answer.hasResult && answer.result != 0;
 }
 
 }  // namespace
 
-AppObject::AppObject(const ProgramHeader& header, ProgramEntry entry) : entry_(entry) {
-  Runtime().header = &header;
-}
+AppObject::AppObject(const ProgramHeader& header, ProgramEntry entry) : entry_(entry) { Runtime().header = &header; }
 
 bool AppObject::InitInstance() {
-  RuntimeState& rt = Runtime();
-  wchar_t path[MAX_PATH * 2];
-  DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH * 2);
-  std::wstring module(path, length);
-  rt.moduleDirectory = GbkFromWide(module.substr(0, module.rfind(L'\\') + 1).c_str());
+  Runtime().moduleDirectory = GbkFromWide(ModuleFolder());
   return entry_(&HelperTable()) != 0;
 }
 
@@ -81,10 +71,6 @@ bool AppObject::PreTranslateMessage(MSG* message) {
   if (!message->hwnd) return Application::PreTranslateMessage(message);
   return WalkPreTranslateTree(message, true);
 }
-
-}  // namespace vx
-
-namespace vx {
 
 // The process entry: the application object carries the whole program.
 int RunProgram(const ProgramHeader& header, ProgramEntry entry) {

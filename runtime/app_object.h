@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <unordered_set>
 
+#include "contract/program.h"
 #include "runtime/framework/application.h"
-#include "runtime/program.h"
 
 namespace vx {
 
@@ -32,5 +32,10 @@ class AppObject : public Application {
   bool frameworkIdleMore_ = false;
   std::unordered_set<uint32_t> declinedIdle_;  // window ids
 };
+
+// The process entry: the application object carries the program (its
+// InitInstance runs the entry routine, its ExitInstance the clean-up) and its
+// result is the process exit code.
+int RunProgram(const ProgramHeader& header, ProgramEntry entry);
 
 }  // namespace vx

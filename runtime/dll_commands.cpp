@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "runtime/gbk.h"
+#include "runtime/framework/gbk.h"
 #include "runtime/runtime_error.h"
 #include "runtime/runtime_state.h"
 
@@ -13,8 +13,7 @@ namespace vx {
 namespace {
 
 // Searched in this order when a command names no DLL file.
-const char* const kSystemDlls[] = {"Kernel32.dll", "Gdi32.dll", "User32.dll",
-                                    "Advapi32.dll", "Mpr.dll", "Shell32.dll"};
+const char* const kSystemDlls[] = {"Kernel32.dll", "Gdi32.dll", "User32.dll", "Advapi32.dll", "Mpr.dll", "Shell32.dll"};
 
 HMODULE Load(const std::string& path) { return LoadLibraryW(WideFromGbk(path).c_str()); }
 

@@ -1,10 +1,11 @@
 // The runtime error box: the one way a fatal condition ends the process.
 #include <windows.h>
 
-#include "runtime/gbk.h"
-#include "runtime/helper_table.h"
+#include "runtime/framework/gbk.h"
+#include "runtime/helper_operations.h"
 #include "runtime/runtime_error.h"
 #include "runtime/runtime_state.h"
+#include "runtime/shutdown.h"
 
 namespace vx {
 
@@ -13,8 +14,7 @@ void RaiseRuntimeError(const char* message, int code) {
   ++rt.eventBlock;  // the box's own loop dispatches messages, but no handler may run
   std::wstring text = WideFromGbk(FormatRuntimeErrorText(message, code));
   MessageBoxW(nullptr, text.c_str(), WideFromGbk("错误").c_str(), MB_ICONERROR);
-  rt.exitRoutines.clear();
-  ExitProgram(-1);
+  EndProgram(-1, ExitRoutines::kDrop);
 }
 
 void ReportRuntimeError(int code) { RaiseRuntimeError(NumberedErrorMessage(code), code); }

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "runtime/gbk.h"
+#include "runtime/framework/gbk.h"
 #include "runtime/texts.h"
 
 namespace vx {

@@ -1,11 +1,10 @@
-#include "runtime/helper_table.h"
-
 #include <cstdarg>
 #include <cstring>
 
 #include "runtime/dll_commands.h"
 #include "runtime/file_search.h"
 #include "runtime/heap.h"
+#include "runtime/helper_operations.h"
 #include "runtime/message_loop.h"
 #include "runtime/property_access.h"
 #include "runtime/runtime_error.h"
@@ -89,18 +88,10 @@ int64_t OtherHelper(int number, ...) {
 }
 
 const RuntimeHelperTable kHelperTable = {
-    ReportRuntimeError,
-    ResolveDllCommand,
-    CallLibraryCommand,
-    CallCoreCommand,
-    ReadUnitProperty,
-    WriteUnitProperty,
-    Allocate,
-    Reallocate,
-    Free,
-    ExitProgram,
-    RunMessageLoop,
-    LoadStartupWindow,
+    ReportRuntimeError, ResolveDllCommand, CallLibraryCommand,
+    CallCoreCommand,    ReadUnitProperty,  WriteUnitProperty,
+    Allocate,           Reallocate,        Free,
+    ExitProgram,        RunMessageLoop,    LoadStartupWindow,
     OtherHelper,
 };
 

@@ -1,10 +1,12 @@
 // InitRuntime: what the runtime prepares before the program does anything.
 #include <windows.h>
+
 #include <ole2.h>
 
-#include "runtime/gbk.h"
+#include "runtime/framework/gbk.h"
+#include "runtime/framework/module_path.h"
 #include "runtime/heap.h"
-#include "runtime/helper_table.h"
+#include "runtime/helper_operations.h"
 #include "runtime/runtime_notify.h"
 #include "runtime/runtime_state.h"
 #include "runtime/shutdown.h"
@@ -16,8 +18,7 @@ constexpr wchar_t kHiddenOwnerClass[] = L"_VX_HideOwner";
 
 LRESULT CALLBACK HiddenOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kExitRequestMessage) {
-    RunCleanup(static_cast<int>(wParam));
-    ExitProcess(static_cast<UINT>(wParam));
+    EndProgram(static_cast<int>(wParam), lParam ? ExitRoutines::kDrop : ExitRoutines::kRun);
   }
   return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -34,24 +35,15 @@ HWND CreateHiddenOwner() {
     windowClass.lpszClassName = kHiddenOwnerClass;
     RegisterClassW(&windowClass);
   }
-  return CreateWindowExW(WS_EX_TOOLWINDOW, kHiddenOwnerClass, L"", 0, 0, 0, 0, 0, nullptr, nullptr,
-                         instance, nullptr);
+  return CreateWindowExW(WS_EX_TOOLWINDOW, kHiddenOwnerClass, L"", 0, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
 }
 
-// Splits the module path at its last backslash; the backslash search must not
-// mistake the trail byte of a double-byte character for one.
+// The backslash search of a wide path cannot mistake the trail byte of a
+// double-byte character for a backslash, as a search in GBK could.
 void RecordProgramPath(RuntimeState& rt) {
-  wchar_t path[MAX_PATH * 2];
-  DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH * 2);
-  std::wstring full(path, length);
-  size_t cut = full.rfind(L'\\');
-  if (cut == std::wstring::npos) {
-    rt.programDirectory.clear();
-    rt.programFileName = GbkFromWide(full.c_str());
-  } else {
-    rt.programDirectory = GbkFromWide(full.substr(0, cut).c_str());
-    rt.programFileName = GbkFromWide(full.substr(cut + 1).c_str());
-  }
+  std::wstring folder = ModuleFolder();
+  rt.programDirectory = folder.empty() ? std::string() : GbkFromWide(folder.substr(0, folder.size() - 1));
+  rt.programFileName = GbkFromWide(ModuleFileTitle());
   SetCurrentDirectoryW(WideFromGbk(rt.programDirectory).c_str());
 }
 
@@ -77,8 +69,8 @@ void InitRuntime() {
     NotifyFn notice = header.libraries[i].libraryNotify;
     if (notice) notice(library_notice::kStart, reinterpret_cast<intptr_t>(&RuntimeNotify), 0);
   }
-  rt.windowTable = WindowTable::Read(
-      {static_cast<const uint8_t*>(header.templateData), header.templateLength}, header.codeBase);
+  rt.windowTable =
+      WindowTable::Read({static_cast<const uint8_t*>(header.templateData), header.templateLength}, header.codeBase);
 }
 
 }  // namespace vx

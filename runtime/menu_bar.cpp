@@ -1,8 +1,9 @@
 #include "runtime/menu_bar.h"
 
-#include "runtime/gbk.h"
+#include "runtime/framework/gbk.h"
+#include "runtime/framework/unit_object.h"
+#include "runtime/live_unit.h"
 #include "runtime/unit_lookup.h"
-#include "units/unit_object.h"
 
 namespace vx {
 namespace {
@@ -27,9 +28,8 @@ HMENU BuildMenuBar(const UnitTable& units) {
 
 void RebuildMenuBar(const WindowRecord& window) {
   if (window.units.size() == 0) return;
-  UnitObject* object = ObjectOf(window.units.Item(0));
-  if (!object || !object->IsLive()) return;
-  HWND handle = object->handle();
+  HWND handle = LiveControl(window.units.Item(0));
+  if (!handle) return;
   HMENU old = GetMenu(handle);
   SetMenu(handle, BuildMenuBar(window.units));
   if (old) DestroyMenu(old);

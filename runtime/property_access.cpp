@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "runtime/live_unit.h"
 #include "runtime/menu_bar.h"
 #include "runtime/mouse_pointer.h"
 #include "runtime/property_conversion.h"
@@ -14,7 +15,6 @@
 #include "runtime/unit_lookup.h"
 #include "runtime/unit_recreation.h"
 #include "runtime/window_loader.h"
-#include "units/unit_object.h"
 
 namespace vx {
 namespace {
@@ -30,11 +30,6 @@ Target FindTarget(uint32_t windowId, uint32_t unitId) {
   UnitEntry* entry = window ? FindUnitEntry(*window, unitId) : nullptr;
   if (!entry) RaiseRuntimeError("未载入欲访问窗口组件所在的窗口", 0);
   return {window, entry};
-}
-
-HWND LiveHandle(const UnitEntry& entry) {
-  UnitObject* object = ObjectOf(entry);
-  return object && object->IsLive() ? object->handle() : nullptr;
 }
 
 // The window rectangle in its parent's client coordinates (screen for pop-ups).
@@ -54,11 +49,16 @@ uint64_t Word(int32_t value) { return static_cast<uint32_t>(value); }
 
 uint64_t ReadMenuItem(const StoredMenuItem& item, int index) {
   switch (index) {
-    case 0: return reinterpret_cast<uintptr_t>(CopyText(item.caption.c_str()));
-    case 1: return (item.menuFlags & kMenuChecked) != 0;
-    case 2: return (item.menuFlags & kMenuDisabled) != 0;
-    case 3: return (item.menuFlags & kMenuHidden) == 0;
-    default: return 0;
+    case 0:
+      return reinterpret_cast<uintptr_t>(CopyText(item.caption.c_str()));
+    case 1:
+      return (item.menuFlags & kMenuChecked) != 0;
+    case 2:
+      return (item.menuFlags & kMenuDisabled) != 0;
+    case 3:
+      return (item.menuFlags & kMenuHidden) == 0;
+    default:
+      return 0;
   }
 }
 
@@ -71,20 +71,29 @@ void WriteMenuItem(StoredMenuItem& item, int index, uint64_t value) {
       item.caption = caption ? caption : "";
       return;
     }
-    case 1: SetFlag(item.menuFlags, kMenuChecked, value != 0); return;
-    case 2: SetFlag(item.menuFlags, kMenuDisabled, value != 0); return;
-    case 3: SetFlag(item.menuFlags, kMenuHidden, value == 0); return;
-    default: return;
+    case 1:
+      SetFlag(item.menuFlags, kMenuChecked, value != 0);
+      return;
+    case 2:
+      SetFlag(item.menuFlags, kMenuDisabled, value != 0);
+      return;
+    case 3:
+      SetFlag(item.menuFlags, kMenuHidden, value == 0);
+      return;
+    default:
+      return;
   }
 }
 
 // ---- common properties ----------------------------------------------------
 
 uint64_t ReadCommon(const UnitEntry& entry, const StoredUnit& stored, int index) {
-  HWND live = LiveHandle(entry);
+  HWND live = LiveControl(entry);
   switch (index) {
-    case common_property::kLeft: return Word(live ? PlacementOf(live).left : stored.left);
-    case common_property::kTop: return Word(live ? PlacementOf(live).top : stored.top);
+    case common_property::kLeft:
+      return Word(live ? PlacementOf(live).left : stored.left);
+    case common_property::kTop:
+      return Word(live ? PlacementOf(live).top : stored.top);
     case common_property::kWidth: {
       RECT rect = live ? PlacementOf(live) : RECT{};
       return Word(live ? rect.right - rect.left : stored.width);
@@ -93,9 +102,12 @@ uint64_t ReadCommon(const UnitEntry& entry, const StoredUnit& stored, int index)
       RECT rect = live ? PlacementOf(live) : RECT{};
       return Word(live ? rect.bottom - rect.top : stored.height);
     }
-    case common_property::kTag: return reinterpret_cast<uintptr_t>(CopyText(stored.tag.c_str()));
-    case common_property::kVisible: return live ? IsWindowVisible(live) != 0 : (stored.stateFlags & kUnitVisible) != 0;
-    case common_property::kDisabled: return live ? !IsWindowEnabled(live) : (stored.stateFlags & kUnitDisabled) != 0;
+    case common_property::kTag:
+      return reinterpret_cast<uintptr_t>(CopyText(stored.tag.c_str()));
+    case common_property::kVisible:
+      return live ? IsWindowVisible(live) != 0 : (stored.stateFlags & kUnitVisible) != 0;
+    case common_property::kDisabled:
+      return live ? !IsWindowEnabled(live) : (stored.stateFlags & kUnitDisabled) != 0;
     default:
       return reinterpret_cast<uintptr_t>(
           MakeByteSet(stored.mousePointer.data(), static_cast<int32_t>(stored.mousePointer.size())));
@@ -114,7 +126,7 @@ void Resize(HWND live, int32_t width, int32_t height) {
 // The window's own entry shows through the window's first-show step.
 void WriteCommon(uint32_t windowId, UnitEntry& entry, bool windowsOwnEntry, StoredUnit& stored, int index,
                  uint64_t value) {
-  HWND live = LiveHandle(entry);
+  HWND live = LiveControl(entry);
   auto number = static_cast<int32_t>(value);
   int32_t position = std::clamp(number, -kPositionLimit, kPositionLimit);
   int32_t size = std::clamp(number, 0, kPositionLimit);
@@ -176,8 +188,7 @@ void WriteCommon(uint32_t windowId, UnitEntry& entry, bool windowsOwnEntry, Stor
 // A unit on a window numbers its own properties from 8 in the type's table and from
 // 0 in its operations; a unit held in a variable has no common properties, so both
 // indexes are the same.
-uint64_t ReadSpecific(const UnitTypeInfo* type, UnitObject* object, int tableIndex, int unitIndex,
-                      int arrayIndex) {
+uint64_t ReadSpecific(const UnitTypeInfo* type, UnitObject* object, int tableIndex, int unitIndex, int arrayIndex) {
   const UnitPropertyInfo* info = type ? PropertyInfo(*type, tableIndex) : nullptr;
   auto getPropertyData = UnitOperation<GetPropertyDataFn>(type, unit_interface::kGetPropertyData);
   if (!info || !getPropertyData) return 0;
@@ -187,12 +198,15 @@ uint64_t ReadSpecific(const UnitTypeInfo* type, UnitObject* object, int tableInd
   return ProgramValueOf(info->typeCode, raw, arrayIndex);
 }
 
-// Returns whether the unit asked to be re-created to take the value.
+// Returns whether the unit asked to be re-created to take the value. The unit may
+// raise events while it takes the value, and a handler may destroy it: the object
+// is held until the call returns.
 bool WriteSpecific(const UnitTypeInfo* type, UnitObject* object, int tableIndex, int unitIndex, int arrayIndex,
                    uint64_t value) {
   const UnitPropertyInfo* info = type ? PropertyInfo(*type, tableIndex) : nullptr;
   auto propertyChanged = UnitOperation<PropertyChangedFn>(type, unit_interface::kPropertyChanged);
   if (!info || !propertyChanged) return false;
+  WindowObject::Hold held(object);
   RawPropertyValue current;
   std::memset(&current, 0, sizeof current);
   bool hasCurrent = false;
@@ -215,9 +229,9 @@ uint64_t ReadUnitProperty(uint32_t windowId, uint32_t unitId, int index, int arr
   if (StoredMenuItem* item = target.entry->menuItem()) return ReadMenuItem(*item, index);
   StoredUnit& stored = *target.entry->unit();
   if (index < common_property::kCount) return ReadCommon(*target.entry, stored, index);
-  if (!LiveHandle(*target.entry)) RaiseRuntimeError("指定窗口尚未载入", 0);
-  return ReadSpecific(FindUnitType(stored.typeCode), ObjectOf(*target.entry), index,
-                      index - common_property::kCount, arrayIndex);
+  UnitObject* object = LiveObject(*target.entry);
+  if (!object) RaiseRuntimeError("指定窗口尚未载入", 0);
+  return ReadSpecific(FindUnitType(stored.typeCode), object, index, index - common_property::kCount, arrayIndex);
 }
 
 void WriteUnitProperty(uint32_t windowId, uint32_t unitId, int index, int arrayIndex, uint32_t valueLow,
@@ -231,20 +245,18 @@ void WriteUnitProperty(uint32_t windowId, uint32_t unitId, int index, int arrayI
   }
   StoredUnit& stored = *target.entry->unit();
   if (index < common_property::kCount) {
-    return WriteCommon(windowId, *target.entry, target.entry == &target.window->units.Item(0), stored, index,
-                       value);
+    return WriteCommon(windowId, *target.entry, target.entry == &target.window->units.Item(0), stored, index, value);
   }
-  if (!LiveHandle(*target.entry)) RaiseRuntimeError("指定窗口尚未载入", 0);
-  const UnitTypeInfo* type = FindUnitType(stored.typeCode);
-  if (WriteSpecific(type, ObjectOf(*target.entry), index, index - common_property::kCount, arrayIndex, value) &&
-      LiveHandle(*target.entry)) {
-    RecreateUnit(*target.entry, type);
-  }
+  UnitObject* object = LiveObject(*target.entry);
+  if (!object) RaiseRuntimeError("指定窗口尚未载入", 0);
+  // Nothing of the table is kept across the unit's call: its handlers may unload the window.
+  bool recreate =
+      WriteSpecific(FindUnitType(stored.typeCode), object, index, index - common_property::kCount, arrayIndex, value);
+  if (recreate) RecreateUnit(windowId, unitId);
 }
 
 uint64_t ReadObjectProperty(DataType unitType, void* object, int index, int arrayIndex) {
-  return object ? ReadSpecific(FindUnitType(unitType), static_cast<UnitObject*>(object), index, index, arrayIndex)
-                : 0;
+  return object ? ReadSpecific(FindUnitType(unitType), static_cast<UnitObject*>(object), index, index, arrayIndex) : 0;
 }
 
 void WriteObjectProperty(DataType unitType, void* object, int index, int arrayIndex, uint32_t valueLow,

@@ -5,24 +5,10 @@
 
 #include <cstdint>
 
-#include "runtime/values.h"
+#include "contract/common_properties.h"
+#include "contract/values.h"
 
 namespace vx {
-
-namespace common_property {
-constexpr int kLeft = 0;
-constexpr int kTop = 1;
-constexpr int kWidth = 2;
-constexpr int kHeight = 3;
-constexpr int kTag = 4;
-constexpr int kVisible = 5;
-constexpr int kDisabled = 6;
-constexpr int kMousePointer = 7;
-constexpr int kCount = 8;
-}  // namespace common_property
-
-// Positions are clamped to -32627..32627, sizes to 0..32627.
-constexpr int32_t kPositionLimit = 32627;
 
 // The value in MDATA layout; texts and byte sets are new blocks owned by the caller.
 uint64_t ReadUnitProperty(uint32_t windowId, uint32_t unitId, int index, int arrayIndex);

@@ -4,10 +4,10 @@
 
 #include <cstring>
 
-#include "runtime/gbk.h"
+#include "contract/values.h"
+#include "runtime/framework/gbk.h"
 #include "runtime/heap.h"
 #include "runtime/texts.h"
-#include "runtime/values.h"
 
 namespace vx {
 namespace {
@@ -21,9 +21,7 @@ int ScreenPixelsPerInch() {
   ReleaseDC(nullptr, screen);
   return dpi > 0 ? dpi : 96;
 }
-int32_t PointsFromHeight(int32_t height) {
-  return MulDiv(height < 0 ? -height : height, 72, ScreenPixelsPerInch());
-}
+int32_t PointsFromHeight(int32_t height) { return MulDiv(height < 0 ? -height : height, 72, ScreenPixelsPerInch()); }
 int32_t HeightFromPoints(int32_t points) { return -MulDiv(points, ScreenPixelsPerInch(), 72); }
 
 // The unit's 60-byte font, or DEFAULT_GUI_FONT described in the same form.
@@ -62,18 +60,27 @@ uint64_t FontMember(const StoredFont& font, int32_t arrayIndex) {
   switch (arrayIndex) {
     case -1: {
       auto* record = static_cast<FontRecord*>(Allocate(sizeof(FontRecord)));
-      *record = {font.escapement, font.weight >= 700, font.italic != 0, font.strikeOut != 0,
-                 font.underline != 0, PointsFromHeight(font.height), CopyText(font.faceName)};
+      *record = {font.escapement,        font.weight >= 700,  font.italic != 0,
+                 font.strikeOut != 0,    font.underline != 0, PointsFromHeight(font.height),
+                 CopyText(font.faceName)};
       return reinterpret_cast<uintptr_t>(record);
     }
-    case 0: return static_cast<uint32_t>(font.escapement);
-    case 1: return font.weight >= 700;
-    case 2: return font.italic != 0;
-    case 3: return font.strikeOut != 0;
-    case 4: return font.underline != 0;
-    case 5: return static_cast<uint32_t>(PointsFromHeight(font.height));
-    case 6: return reinterpret_cast<uintptr_t>(CopyText(font.faceName));
-    default: return 0;
+    case 0:
+      return static_cast<uint32_t>(font.escapement);
+    case 1:
+      return font.weight >= 700;
+    case 2:
+      return font.italic != 0;
+    case 3:
+      return font.strikeOut != 0;
+    case 4:
+      return font.underline != 0;
+    case 5:
+      return static_cast<uint32_t>(PointsFromHeight(font.height));
+    case 6:
+      return reinterpret_cast<uintptr_t>(CopyText(font.faceName));
+    default:
+      return 0;
   }
 }
 
@@ -97,13 +104,26 @@ void SetFontMember(StoredFont& font, uint64_t value, int32_t arrayIndex) {
       font.escapement = font.orientation = angle < 0 ? angle + 3600 : angle;
       return;
     }
-    case 1: font.weight = number ? 700 : 0; return;
-    case 2: font.italic = number != 0; return;
-    case 3: font.strikeOut = number != 0; return;
-    case 4: font.underline = number != 0; return;
-    case 5: font.height = HeightFromPoints(number); return;
-    case 6: SetFace(font, reinterpret_cast<const char*>(static_cast<uintptr_t>(value))); return;
-    default: return;
+    case 1:
+      font.weight = number ? 700 : 0;
+      return;
+    case 2:
+      font.italic = number != 0;
+      return;
+    case 3:
+      font.strikeOut = number != 0;
+      return;
+    case 4:
+      font.underline = number != 0;
+      return;
+    case 5:
+      font.height = HeightFromPoints(number);
+      return;
+    case 6:
+      SetFace(font, reinterpret_cast<const char*>(static_cast<uintptr_t>(value)));
+      return;
+    default:
+      return;
   }
 }
 
@@ -114,8 +134,10 @@ bool IsByteBlock(uint16_t typeCode) {
     case property_type::kMousePointer:
     case property_type::kSound:
     case property_type::kBytes:
-    case property_type::kCustom: return true;
-    default: return false;
+    case property_type::kCustom:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -128,12 +150,17 @@ uint64_t ProgramValueOf(uint16_t typeCode, const RawPropertyValue& raw, int32_t 
     case property_type::kPickList:
     case property_type::kColour:
     case property_type::kColourWithAlpha:
-    case property_type::kBackgroundColour: return raw.word;
+    case property_type::kBackgroundColour:
+      return raw.word;
     case property_type::kLong:
-    case property_type::kDouble: return static_cast<uint64_t>(raw.longValue);
-    case property_type::kLogical: return raw.integer == 1 ? 1 : 0;
-    case property_type::kFont: return FontMember(FontOf(&raw), arrayIndex);
-    default: break;
+    case property_type::kDouble:
+      return static_cast<uint64_t>(raw.longValue);
+    case property_type::kLogical:
+      return raw.integer == 1 ? 1 : 0;
+    case property_type::kFont:
+      return FontMember(FontOf(&raw), arrayIndex);
+    default:
+      break;
   }
   if (IsByteBlock(typeCode)) {
     return reinterpret_cast<uintptr_t>(MakeByteSet(raw.bytes.data, raw.bytes.data ? raw.bytes.length : 0));
@@ -141,27 +168,36 @@ uint64_t ProgramValueOf(uint16_t typeCode, const RawPropertyValue& raw, int32_t 
   return reinterpret_cast<uintptr_t>(CopyText(raw.text));
 }
 
-RawPropertyValue RawValueOf(uint16_t typeCode, uint64_t value, int32_t arrayIndex,
-                            const RawPropertyValue* current, StoredFont& fontBuffer) {
+RawPropertyValue RawValueOf(uint16_t typeCode, uint64_t value, int32_t arrayIndex, const RawPropertyValue* current,
+                            StoredFont& fontBuffer) {
   RawPropertyValue raw;
   std::memset(&raw, 0, sizeof raw);
   auto number = static_cast<int32_t>(value);
   switch (typeCode) {
     case property_type::kLong:
-    case property_type::kDouble: raw.longValue = static_cast<int64_t>(value); return raw;
-    case property_type::kLogical: raw.integer = number != 0; return raw;
-    case property_type::kPickList: raw.integer = number < 0 ? 0 : number; return raw;
+    case property_type::kDouble:
+      raw.longValue = static_cast<int64_t>(value);
+      return raw;
+    case property_type::kLogical:
+      raw.integer = number != 0;
+      return raw;
+    case property_type::kPickList:
+      raw.integer = number < 0 ? 0 : number;
+      return raw;
     case property_type::kInteger32:
     case property_type::kInteger:
     case property_type::kColour:
     case property_type::kColourWithAlpha:
-    case property_type::kBackgroundColour: raw.integer = number; return raw;
+    case property_type::kBackgroundColour:
+      raw.integer = number;
+      return raw;
     case property_type::kFont:
       fontBuffer = FontOf(current);
       SetFontMember(fontBuffer, value, arrayIndex);
       raw.bytes = {reinterpret_cast<const uint8_t*>(&fontBuffer), sizeof fontBuffer};
       return raw;
-    default: break;
+    default:
+      break;
   }
   if (IsByteBlock(typeCode)) {
     const auto* set = reinterpret_cast<const int32_t*>(static_cast<uintptr_t>(value));

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "runtime/stored_font.h"
-#include "units/unit_type.h"
+#include "contract/stored_font.h"
+#include "contract/unit_type.h"
 
 namespace vx {
 
@@ -16,7 +16,7 @@ uint64_t ProgramValueOf(uint16_t typeCode, const RawPropertyValue& raw, int32_t 
 // The raw form of a program value. Fonts need the unit's current font (`current`,
 // null for none) and keep the changed copy in `fontBuffer`, which must outlive
 // the PropertyChanged call.
-RawPropertyValue RawValueOf(uint16_t typeCode, uint64_t value, int32_t arrayIndex,
-                            const RawPropertyValue* current, StoredFont& fontBuffer);
+RawPropertyValue RawValueOf(uint16_t typeCode, uint64_t value, int32_t arrayIndex, const RawPropertyValue* current,
+                            StoredFont& fontBuffer);
 
 }  // namespace vx

@@ -2,21 +2,22 @@
 
 #include <windows.h>
 
-#include "commands/expression.h"
+#include "contract/value_conversions.h"
+#include "contract/values.h"
+#include "contract/window_units.h"
 #include "runtime/event_dispatch.h"
-#include "runtime/heap.h"
 #include "runtime/framework/window_object.h"
+#include "runtime/heap.h"
+#include "runtime/helper_operations.h"
+#include "runtime/live_unit.h"
 #include "runtime/message_loop.h"
 #include "runtime/message_pump.h"
 #include "runtime/mouse_pointer.h"
-#include "runtime/helper_table.h"
 #include "runtime/runtime_error.h"
 #include "runtime/runtime_state.h"
 #include "runtime/texts.h"
 #include "runtime/unit_lookup.h"
-#include "runtime/values.h"
 #include "runtime/window_loader.h"
-#include "units/unit_object.h"
 
 namespace vx {
 namespace {
@@ -27,13 +28,20 @@ constexpr intptr_t kRuntimeVersion = 0x30005;
 // values truncated toward zero; anything else is not a number.
 int32_t ToInteger(const MDATA& value) {
   switch (value.type) {
-    case type::kByte: return value.byteValue;
-    case type::kShort: return value.shortValue;
-    case type::kInt: return value.intValue;
-    case type::kLong: return static_cast<int32_t>(value.longValue);
-    case type::kFloat: return static_cast<int32_t>(TruncateToInt64(value.floatValue));
-    case type::kDouble: return static_cast<int32_t>(TruncateToInt64(value.doubleValue));
-    default: RaiseRuntimeError("欲转换数据类型不是数值", 0);
+    case type::kByte:
+      return value.byteValue;
+    case type::kShort:
+      return value.shortValue;
+    case type::kInt:
+      return value.intValue;
+    case type::kLong:
+      return static_cast<int32_t>(value.longValue);
+    case type::kFloat:
+      return static_cast<int32_t>(TruncateToInt64(value.floatValue));
+    case type::kDouble:
+      return static_cast<int32_t>(TruncateToInt64(value.doubleValue));
+    default:
+      RaiseRuntimeError("欲转换数据类型不是数值", 0);
   }
 }
 
@@ -45,8 +53,8 @@ void StoreProgramIcons(intptr_t* icons) {
   RuntimeState& rt = Runtime();
   if (!rt.programIcons[0] && !rt.programIcons[1]) {
     HINSTANCE module = GetModuleHandleW(nullptr);
-    rt.programIcons[0] = LoadImageW(module, L"DEFAULT_ICON", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                    GetSystemMetrics(SM_CYICON), 0);
+    rt.programIcons[0] =
+        LoadImageW(module, L"DEFAULT_ICON", IMAGE_ICON, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0);
     rt.programIcons[1] = LoadImageW(module, L"DEFAULT_ICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                     GetSystemMetrics(SM_CYSMICON), 0);
   }
@@ -54,20 +62,15 @@ void StoreProgramIcons(intptr_t* icons) {
   icons[1] = reinterpret_cast<intptr_t>(rt.programIcons[1]);
 }
 
-UnitEntry* FindEntry(uint32_t windowId, uint32_t unitId) {
-  WindowRecord* window = Runtime().windowTable.Find(windowId);
-  return window ? FindUnitEntry(*window, unitId) : nullptr;
-}
-
 // The object of a created unit; menu items have none.
 UnitObject* CreatedObject(uint32_t windowId, uint32_t unitId) {
-  UnitEntry* entry = FindEntry(windowId, unitId);
-  UnitObject* object = entry && !entry->isMenuItem() ? ObjectOf(*entry) : nullptr;
-  return object && object->IsLive() ? object : nullptr;
+  UnitEntry* entry = FindUnitEntry(windowId, unitId);
+  return entry && !entry->isMenuItem() ? LiveObject(*entry) : nullptr;
 }
 
 // A unit's control is going away: forget its object and cursor. When it is the
-// window itself, its units go back to the state they had when it was loaded.
+// window itself, its units go back to the state they had when it was loaded. The
+// entries are changed in place: callers further up the stack may hold them.
 void UnitDestroyed(uint32_t windowId, uint32_t unitId) {
   RuntimeState& rt = Runtime();
   WindowRecord* window = rt.windowTable.Find(windowId);
@@ -84,13 +87,28 @@ void UnitDestroyed(uint32_t windowId, uint32_t unitId) {
   }
   auto saved = rt.unitTablesAtLoad.find(windowId);
   if (saved != rt.unitTablesAtLoad.end()) {
-    window->units = std::move(saved->second);
+    window->units.RestoreStoredValues(saved->second);
     rt.unitTablesAtLoad.erase(saved);
   }
-  entry = &window->units.Item(0);
   entry->SetObject(nullptr);
   if (rt.modalWindowId == windowId) rt.modalWindowId = 0;
   WindowGone(windowId);
+}
+
+// A copy of a window's units for its window unit; the count, 0 for an unknown window.
+intptr_t ListWindowUnits(uint32_t windowId, WindowUnitList& list) {
+  list.clear();
+  WindowRecord* window = Runtime().windowTable.Find(windowId);
+  if (!window) return 0;
+  for (size_t i = 0; i < window->units.size(); ++i) {
+    const UnitEntry& entry = window->units.Item(i);
+    const StoredUnit* stored = entry.unit();
+    if (!stored) continue;
+    UnitObject* object = LiveObject(entry);
+    list.push_back({entry.id(), FindUnitType(stored->typeCode), stored->parent, stored->stateFlags, stored->tabOrder,
+                    object, object ? object->handle() : nullptr, entry.cursor()});
+  }
+  return static_cast<intptr_t>(list.size());
 }
 
 WindowObject* AsWindowObject(intptr_t object) { return reinterpret_cast<WindowObject*>(object); }
@@ -120,6 +138,10 @@ intptr_t RuntimeNotify(int32_t code, intptr_t param1, intptr_t param2) {
     case notify::kUnitTypeInfo:
     case notify::kUnitTypeInfoAgain:
       return Pointer(FindUnitType(static_cast<DataType>(param1)));
+    case notify::kHiddenOwner:
+      return Pointer(Runtime().hiddenOwner);
+    case notify::kWindowUnits:
+      return ListWindowUnits(static_cast<uint32_t>(param1), *reinterpret_cast<WindowUnitList*>(param2));
     case notify::kVersion:
       return kRuntimeVersion;
     case notify::kNewWindowObject:

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "runtime/program.h"
+#include "contract/program.h"
 #include "runtime/template/window_template.h"
 
 namespace vx {
@@ -52,9 +52,9 @@ struct RuntimeState {
   bool oleInitialised = false;
   std::string programDirectory;  // GBK, no trailing backslash
   std::string programFileName;
-  std::string moduleDirectory;   // GBK, with its trailing backslash
-  void* hiddenOwner = nullptr;   // HWND
-  void* programIcons[2] = {};    // HICON large, small: loaded on first request
+  std::string moduleDirectory;  // GBK, with its trailing backslash
+  void* hiddenOwner = nullptr;  // HWND
+  void* programIcons[2] = {};   // HICON large, small: loaded on first request
   uint32_t guiThreadId = 0;
   std::vector<DllCommand> dllCommands;
   std::vector<ExitRoutine> exitRoutines;

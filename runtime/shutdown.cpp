@@ -1,35 +1,41 @@
 // ExitProgram and the clean-up that both the normal end and ExitProgram run.
+#include "runtime/shutdown.h"
+
 #include <windows.h>
+
 #include <ole2.h>
 
 #include "runtime/dll_commands.h"
 #include "runtime/heap.h"
-#include "runtime/helper_table.h"
+#include "runtime/helper_operations.h"
 #include "runtime/runtime_notify.h"
 #include "runtime/runtime_state.h"
-#include "runtime/shutdown.h"
 
 namespace vx {
 
-void RunCleanup(int exitCode) {
+void RunCleanup(int exitCode, ExitRoutines routines) {
   RuntimeState& rt = Runtime();
   ++rt.eventBlock;
   if (GetCurrentThreadId() != rt.guiThreadId) {
-    // Windows and libraries belong to the GUI thread: hand the exit over.
+    // Windows, libraries and the exit routine list belong to the GUI thread: hand
+    // the exit over.
     auto owner = static_cast<HWND>(rt.hiddenOwner);
-    if (IsWindow(owner)) SendMessageW(owner, kExitRequestMessage, static_cast<WPARAM>(exitCode), 0);
+    if (IsWindow(owner)) {
+      SendMessageW(owner, kExitRequestMessage, static_cast<WPARAM>(exitCode), routines == ExitRoutines::kDrop);
+    }
     if (!rt.cleanupStarted) ExitProcess(static_cast<UINT>(exitCode));
     return;
   }
   if (rt.cleanupStarted.exchange(true)) return;
+  if (routines == ExitRoutines::kDrop) rt.exitRoutines.clear();
   rt.idleCallbacks.clear();
   rt.windowTable = WindowTable();
   rt.unitTablesAtLoad.clear();
   rt.loadedWindows.clear();
 
-  std::vector<ExitRoutine> routines;
-  routines.swap(rt.exitRoutines);
-  for (ExitRoutine routine : routines) routine();
+  std::vector<ExitRoutine> registered;
+  registered.swap(rt.exitRoutines);
+  for (ExitRoutine routine : registered) routine();
 
   if (rt.header) {
     for (uint32_t i = 0; i < rt.header->libraryCount; ++i) {
@@ -50,9 +56,11 @@ void RunCleanup(int exitCode) {
   }
 }
 
-void ExitProgram(int code) {
-  RunCleanup(code);
-  ExitProcess(static_cast<UINT>(code));
+void EndProgram(int exitCode, ExitRoutines routines) {
+  RunCleanup(exitCode, routines);
+  ExitProcess(static_cast<UINT>(exitCode));
 }
+
+void ExitProgram(int code) { EndProgram(code, ExitRoutines::kRun); }
 
 }  // namespace vx

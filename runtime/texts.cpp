@@ -2,29 +2,23 @@
 
 #include <cstring>
 
+#include "contract/text_blocks.h"
 #include "runtime/heap.h"
 
 namespace vx {
 
-char* CopyText(const char* text) {
-  return text ? MakeText(text, static_cast<int32_t>(std::strlen(text))) : nullptr;
-}
+char* CopyText(const char* text) { return text ? MakeText(text, static_cast<int32_t>(std::strlen(text))) : nullptr; }
 
 char* MakeText(const char* bytes, int32_t length) {
   if (length <= 0) return nullptr;
-  auto* text = static_cast<char*>(Allocate(length + 1));
-  std::memcpy(text, bytes, static_cast<size_t>(length));
-  text[length] = '\0';
-  return text;
+  return FillText(Allocate(static_cast<int32_t>(TextBlockSize(static_cast<size_t>(length)))), bytes,
+                  static_cast<size_t>(length));
 }
 
 int32_t* MakeByteSet(const void* bytes, int32_t length) {
   if (length <= 0) return nullptr;
-  auto* set = static_cast<int32_t*>(Allocate(2 * sizeof(int32_t) + length));
-  set[0] = 1;
-  set[1] = length;
-  std::memcpy(set + 2, bytes, static_cast<size_t>(length));
-  return set;
+  return FillByteSet(Allocate(static_cast<int32_t>(ByteSetBlockSize(static_cast<size_t>(length)))), bytes,
+                     static_cast<size_t>(length));
 }
 
 void FreeArray(int32_t* block, DataType elementType) {

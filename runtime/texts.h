@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "runtime/values.h"
+#include "contract/values.h"
 
 namespace vx {
 

@@ -21,6 +21,9 @@ UnitEntry* FindUnitEntry(WindowRecord& window, uint32_t unitId) {
   return window.units.Find(unitId);
 }
 
-UnitObject* ObjectOf(const UnitEntry& entry) { return static_cast<UnitObject*>(entry.object()); }
+UnitEntry* FindUnitEntry(uint32_t windowId, uint32_t unitId) {
+  WindowRecord* window = Runtime().windowTable.Find(windowId);
+  return window ? FindUnitEntry(*window, unitId) : nullptr;
+}
 
 }  // namespace vx

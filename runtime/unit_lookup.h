@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
+#include "contract/unit_type.h"
+#include "contract/values.h"
 #include "runtime/template/window_template.h"
-#include "runtime/values.h"
-#include "units/unit_type.h"
 
 namespace vx {
 
@@ -15,10 +15,8 @@ const UnitTypeInfo* FindUnitType(DataType code);
 
 // The window's entry for a unit id; 0 names the window's own entry (item 0).
 UnitEntry* FindUnitEntry(WindowRecord& window, uint32_t unitId);
-
-// A unit's object, or null while it is not created.
-class UnitObject;
-UnitObject* ObjectOf(const UnitEntry& entry);
+// The same in the runtime's WindowTable; null when either is unknown.
+UnitEntry* FindUnitEntry(uint32_t windowId, uint32_t unitId);
 
 // The operation of a type by GetInterface number, as the caller's function type.
 template <typename Operation>

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "runtime/event_dispatch.h"
+#include "runtime/framework/unit_object.h"
 #include "runtime/framework/window_object.h"
+#include "runtime/live_unit.h"
 #include "runtime/menu_bar.h"
 #include "runtime/message_loop.h"
 #include "runtime/mouse_pointer.h"
@@ -14,7 +16,6 @@
 #include "runtime/runtime_notify.h"
 #include "runtime/runtime_state.h"
 #include "runtime/unit_lookup.h"
-#include "units/unit_object.h"
 
 namespace vx {
 namespace {
@@ -22,26 +23,8 @@ namespace {
 constexpr uint32_t kFirstControlId = 100;
 constexpr uint32_t kControlIdStep = 10;
 
-// The window unit's StartPosition, as its own operations number it.
-constexpr int32_t kStartPositionIndex = 10;
-constexpr int32_t kStartMinimised = 2;
-constexpr int32_t kStartMaximised = 3;
-
-constexpr int32_t kCreatedEvent = 0;
-constexpr int32_t kMovedEvent = 3;
-constexpr int32_t kResizedEvent = 4;
-constexpr int32_t kGotFocusEvent = -7;
-
-HWND HandleOf(const UnitEntry& entry) {
-  UnitObject* object = ObjectOf(entry);
-  return object && object->IsLive() ? object->handle() : nullptr;
-}
-
 void Raise(uint32_t windowId, uint32_t unitId, int32_t event) {
-  EventRecord record = {};
-  record.windowId = windowId;
-  record.unitId = unitId;
-  record.event = event;
+  EventRecord record = MakeEventRecord(windowId, unitId, event);
   DispatchEvent(record);
 }
 
@@ -81,7 +64,8 @@ int32_t CurrentStartPosition(const UnitEntry& own) {
   auto getPropertyData = UnitOperation<GetPropertyDataFn>(type, unit_interface::kGetPropertyData);
   RawPropertyValue value;
   std::memset(&value, 0, sizeof value);
-  if (!getPropertyData || !getPropertyData(ObjectOf(own), kStartPositionIndex, &value)) return 0;
+  int32_t index = kWindowStartPositionProperty - common_property::kCount;
+  if (!getPropertyData || !getPropertyData(LiveObject(own), index, &value)) return 0;
   return value.integer;
 }
 
@@ -92,7 +76,7 @@ void RaiseFocusEvent(WindowRecord& window, HWND windowHandle) {
   for (HWND at = focus; at; at = at == windowHandle ? nullptr : GetParent(at)) {
     auto* object = dynamic_cast<UnitObject*>(WindowObject::FromHandlePermanent(at));
     if (object && object->windowId() == window.id) {
-      Raise(window.id, object->unitId(), kGotFocusEvent);
+      Raise(window.id, object->unitId(), common_event::kGotFocus);
       return;
     }
   }
@@ -100,16 +84,16 @@ void RaiseFocusEvent(WindowRecord& window, HWND windowHandle) {
 
 void Show(WindowRecord& window) {
   UnitEntry& own = window.units.Item(0);
-  HWND handle = HandleOf(own);
+  HWND handle = LiveControl(own);
   if (!handle) return;
   int command = SW_SHOW;
   if (Runtime().headerWords[0] != 0) {
     int32_t position = CurrentStartPosition(own);
-    if (position == kStartMinimised) command = SW_SHOWMINIMIZED;
-    if (position == kStartMaximised) command = SW_SHOWMAXIMIZED;
+    if (position == start_position::kMinimised) command = SW_SHOWMINIMIZED;
+    if (position == start_position::kMaximised) command = SW_SHOWMAXIMIZED;
   }
   ShowWindow(handle, command);
-  if (HandleOf(own)) RaiseFocusEvent(window, handle);
+  if (LiveControl(own)) RaiseFocusEvent(window, handle);
 }
 
 // Every other loaded top-level window is disabled while the modal one is up.
@@ -117,7 +101,7 @@ void DisableOtherWindows(uint32_t modalId, LoadedWindow& state) {
   RuntimeState& rt = Runtime();
   for (size_t i = 0; i < rt.windowTable.size(); ++i) {
     WindowRecord& other = rt.windowTable.Window(i);
-    HWND handle = other.id == modalId || !other.units.size() ? nullptr : HandleOf(other.units.Item(0));
+    HWND handle = other.id == modalId || !other.units.size() ? nullptr : LiveControl(other.units.Item(0));
     if (!handle || (GetWindowLongW(handle, GWL_STYLE) & WS_CHILD)) continue;
     state.disabledWindows.emplace_back(handle, IsWindowEnabled(handle) != 0);
     EnableWindow(handle, FALSE);
@@ -128,7 +112,7 @@ bool AbandonLoad(uint32_t windowId) {
   RuntimeState& rt = Runtime();
   WindowRecord* window = rt.windowTable.Find(windowId);
   auto saved = rt.unitTablesAtLoad.find(windowId);
-  if (window && saved != rt.unitTablesAtLoad.end()) window->units = std::move(saved->second);
+  if (window && saved != rt.unitTablesAtLoad.end()) window->units.RestoreStoredValues(saved->second);
   rt.unitTablesAtLoad.erase(windowId);
   RuntimeNotify(notify::kUnblockEvents, 0, 0);
   return false;
@@ -137,7 +121,7 @@ bool AbandonLoad(uint32_t windowId) {
 }  // namespace
 
 bool IsWindowLoaded(const WindowRecord& window) {
-  return window.units.size() > 0 && HandleOf(window.units.Item(0)) != nullptr;
+  return window.units.size() > 0 && LiveControl(window.units.Item(0)) != nullptr;
 }
 
 bool AnyWindowLoaded() {
@@ -151,7 +135,7 @@ bool AnyWindowLoaded() {
 bool LoadWindow(WindowRecord& window, bool reload, int32_t mode, void* owner) {
   RuntimeState& rt = Runtime();
   if (window.units.size() == 0 || !window.units.Item(0).unit()) return false;
-  if (HWND loaded = HandleOf(window.units.Item(0)); loaded && !reload) {
+  if (HWND loaded = LiveControl(window.units.Item(0)); loaded && !reload) {
     if (IsIconic(loaded)) {
       ShowWindow(loaded, SW_RESTORE);
     } else {
@@ -171,8 +155,8 @@ bool LoadWindow(WindowRecord& window, bool reload, int32_t mode, void* owner) {
   bool windowVisible = false;
   uint32_t windowBits = StyleBitsFor(*own.unit(), FindUnitType(own.unit()->typeCode), reload, windowVisible);
   HMENU menuBar = BuildMenuBar(window.units);
-  UnitObject* windowObject = CreateFromEntry(window.units, own, windowBits, static_cast<HWND>(owner), 0,
-                                             menuBar, windowId);
+  UnitObject* windowObject =
+      CreateFromEntry(window.units, own, windowBits, static_cast<HWND>(owner), 0, menuBar, windowId);
   if (!windowObject) {
     if (menuBar) DestroyMenu(menuBar);
     return AbandonLoad(windowId);
@@ -197,21 +181,21 @@ bool LoadWindow(WindowRecord& window, bool reload, int32_t mode, void* owner) {
   // Containers, pointers, and the z-order of template order.
   own.SetCursor(MakeUnitCursor(own.unit()->mousePointer));
   for (CreatedUnit& unit : created) {
-    HWND handle = HandleOf(*unit.entry);
+    HWND handle = LiveControl(*unit.entry);
     const StoredUnit& stored = *unit.entry->unit();
     UnitEntry* container = stored.parent ? window.units.Find(stored.parent) : nullptr;
-    if (HWND containerHandle = container ? HandleOf(*container) : nullptr) SetParent(handle, containerHandle);
+    if (HWND containerHandle = container ? LiveControl(*container) : nullptr) SetParent(handle, containerHandle);
     unit.entry->SetCursor(MakeUnitCursor(stored.mousePointer));
     SetWindowPos(handle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
 
-  for (size_t i = created.size(); i-- > 0;) SendMessageW(HandleOf(*created[i].entry), kUnitsCreatedMessage, 0, 0);
+  for (size_t i = created.size(); i-- > 0;) SendMessageW(LiveControl(*created[i].entry), kUnitsCreatedMessage, 0, 0);
   SendMessageW(windowHandle, kWindowCreatedMessage, 0, 0);
-  for (CreatedUnit& unit : created) ShowWindow(HandleOf(*unit.entry), unit.visible ? SW_SHOWNA : SW_HIDE);
+  for (CreatedUnit& unit : created) ShowWindow(LiveControl(*unit.entry), unit.visible ? SW_SHOWNA : SW_HIDE);
   RuntimeNotify(notify::kUnblockEvents, 0, 0);
 
   // Each event only while the window is still there.
-  for (int32_t event : {kCreatedEvent, kMovedEvent, kResizedEvent}) {
+  for (int32_t event : {window_event::kCreated, window_event::kMoved, window_event::kResized}) {
     if (!IsWindow(windowHandle)) break;
     Raise(windowId, 0, event);
   }
@@ -228,7 +212,7 @@ bool LoadWindow(WindowRecord& window, bool reload, int32_t mode, void* owner) {
 
   HWND focus = GetFocus();
   for (size_t i = created.size(); i-- > 0;) {
-    if (HWND handle = HandleOf(*created[i].entry)) SendMessageW(handle, kWindowReadyMessage, 0, 0);
+    if (HWND handle = LiveControl(*created[i].entry)) SendMessageW(handle, kWindowReadyMessage, 0, 0);
   }
   if (GetFocus() != focus && IsWindow(focus)) SetFocus(focus);
   state.waitingForFirstShow = true;
@@ -238,7 +222,7 @@ bool LoadWindow(WindowRecord& window, bool reload, int32_t mode, void* owner) {
 void RunFirstShowStep(uint32_t windowId, bool show) {
   RuntimeState& rt = Runtime();
   WindowRecord* window = rt.windowTable.Find(windowId);
-  HWND handle = window && window->units.size() ? HandleOf(window->units.Item(0)) : nullptr;
+  HWND handle = window && window->units.size() ? LiveControl(window->units.Item(0)) : nullptr;
   if (!handle) return;
   auto found = rt.loadedWindows.find(windowId);
   if (found == rt.loadedWindows.end() || !found->second.waitingForFirstShow) {

@@ -1,7 +1,7 @@
 #include "speech/speech_library.h"
 
+#include "contract/unit_type.h"
 #include "speech/speech_unit.h"
-#include "units/unit_type.h"
 
 namespace vx {
 namespace {
@@ -9,18 +9,29 @@ namespace {
 NotifyFn registeredRuntime = nullptr;
 
 constexpr LibraryCommand kCommands[kSpeechCommandCount] = {
-    SpeechSetVolume,      SpeechSpeakToWaveFile, SpeechStopSpeaking,  SpeechSelectVoice, SpeechReinitialize,
-    SpeechListVoices,     SpeechIsAvailable,     SpeechSetRate,       SpeechSpeakText,   SpeechResumeSpeaking,
-    SpeechPauseSpeaking,  SpeechCreate,          SpeechDestroy,
+    SpeechSetVolume,     SpeechSpeakToWaveFile, SpeechStopSpeaking, SpeechSelectVoice, SpeechReinitialize,
+    SpeechListVoices,    SpeechIsAvailable,     SpeechSetRate,      SpeechSpeakText,   SpeechResumeSpeaking,
+    SpeechPauseSpeaking, SpeechCreate,          SpeechDestroy,
 };
 
 // The type's methods are the command table's entries 0 to 12.
 constexpr int32_t kMethods[kSpeechCommandCount] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
 
 // An object type: no window, properties or events.
-const UnitTypeInfo kSpeechObjectTypeInfo = {
-    "机读文本", "VXTextToSpeech", "朗读文本或将其保存为声音文件", kSpeechCommandCount, kMethods,
-    0, 0, 0, nullptr, 0, nullptr, nullptr, 0, nullptr};
+const UnitTypeInfo kSpeechObjectTypeInfo = {"机读文本",
+                                            "VXTextToSpeech",
+                                            "朗读文本或将其保存为声音文件",
+                                            kSpeechCommandCount,
+                                            kMethods,
+                                            0,
+                                            0,
+                                            0,
+                                            nullptr,
+                                            0,
+                                            nullptr,
+                                            nullptr,
+                                            0,
+                                            nullptr};
 
 const LibraryRecord kSpeechLibrary = {SpeechLibraryNotify, 1, &kSpeechObjectTypeInfo};
 

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "runtime/program.h"
-#include "runtime/values.h"
+#include "contract/program.h"
+#include "contract/values.h"
 
 namespace vx {
 

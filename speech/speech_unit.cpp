@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "runtime/gbk.h"
-#include "runtime/runtime_notify.h"
+#include "contract/notify_codes.h"
+#include "runtime/framework/gbk.h"
+#include "runtime/framework/unit_object.h"
 #include "speech/platform/speech_platform_choice.h"
 #include "speech/speech_library.h"
 #include "speech/voice_catalogue.h"
-#include "units/unit_object.h"
 
 namespace vx {
 namespace {
@@ -48,9 +48,7 @@ SpeechState* Prologue(MDATA* result, int count, MDATA* args) {
   return state && state->voice ? state : nullptr;
 }
 
-int32_t IntArgument(int count, const MDATA* args, int index) {
-  return index < count ? args[index].intValue : 0;
-}
+int32_t IntArgument(int count, const MDATA* args, int index) { return index < count ? args[index].intValue : 0; }
 
 // The null text is the empty text.
 const char* TextArgument(int count, const MDATA* args, int index) {
@@ -68,8 +66,8 @@ constexpr size_t kMaxFileNameUnits = 259;
 
 HWND TargetWindow(const SpeechState& state) {
   if (state.targetWindowId == 0) return nullptr;
-  auto* target = reinterpret_cast<UnitObject*>(CallRuntime(notify::kUnitObject, state.targetWindowId,
-                                                           state.targetUnitId));
+  auto* target =
+      reinterpret_cast<UnitObject*>(CallRuntime(notify::kUnitObject, state.targetWindowId, state.targetUnitId));
   return target ? target->handle() : nullptr;
 }
 
@@ -178,8 +176,8 @@ void SpeechSpeakToWaveFile(MDATA* result, int count, MDATA* args) {
   if (fileName.size() > kMaxFileNameUnits) return;
   std::shared_ptr<OutputStream> file;
   if (FAILED(state->platform->BindToFile(fileName.c_str(), kFileModeCreateAlways, formatId,
-                                         *reinterpret_cast<const WAVEFORMATEX*>(format.data()),
-                                         kAllEventsInterest, &file)) ||
+                                         *reinterpret_cast<const WAVEFORMATEX*>(format.data()), kAllEventsInterest,
+                                         &file)) ||
       !file) {
     return;
   }
@@ -220,8 +218,7 @@ void SpeechSetVolume(MDATA* result, int count, MDATA* args) {
     SetLogical(result, false);
     return;
   }
-  CallVoice(result, count, args,
-            [volume](SpeechVoice& v) { return v.SetVolume(static_cast<USHORT>(volume)); });
+  CallVoice(result, count, args, [volume](SpeechVoice& v) { return v.SetVolume(static_cast<USHORT>(volume)); });
 }
 
 void SpeechSelectVoice(MDATA* result, int count, MDATA* args) {

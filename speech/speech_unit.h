@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "runtime/values.h"
+#include "contract/values.h"
 #include "speech/platform/speech_platform.h"
 
 namespace vx {
@@ -55,12 +55,12 @@ constexpr int kDestroy = 12;
 void SpeechSetVolume(MDATA* result, int count, MDATA* args);        // integer 0..100
 void SpeechSpeakToWaveFile(MDATA* result, int count, MDATA* args);  // mode 0..3, text, file name
 void SpeechStopSpeaking(MDATA* result, int count, MDATA* args);
-void SpeechSelectVoice(MDATA* result, int count, MDATA* args);      // description
+void SpeechSelectVoice(MDATA* result, int count, MDATA* args);  // description
 void SpeechReinitialize(MDATA* result, int count, MDATA* args);
-void SpeechListVoices(MDATA* result, int count, MDATA* args);       // -> array of texts
+void SpeechListVoices(MDATA* result, int count, MDATA* args);  // -> array of texts
 void SpeechIsAvailable(MDATA* result, int count, MDATA* args);
-void SpeechSetRate(MDATA* result, int count, MDATA* args);          // integer -10..10
-void SpeechSpeakText(MDATA* result, int count, MDATA* args);        // mode, text, [wait ms], [UnitRef]
+void SpeechSetRate(MDATA* result, int count, MDATA* args);    // integer -10..10
+void SpeechSpeakText(MDATA* result, int count, MDATA* args);  // mode, text, [wait ms], [UnitRef]
 void SpeechResumeSpeaking(MDATA* result, int count, MDATA* args);
 void SpeechPauseSpeaking(MDATA* result, int count, MDATA* args);
 void SpeechCreate(MDATA* result, int count, MDATA* args);

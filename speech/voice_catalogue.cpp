@@ -6,8 +6,8 @@
 #include <cstring>
 #include <memory>
 
-#include "runtime/gbk.h"
-#include "runtime/runtime_notify.h"
+#include "contract/notify_codes.h"
+#include "runtime/framework/gbk.h"
 #include "speech/speech_library.h"
 #include "speech/voice_text_rules.h"
 
@@ -62,8 +62,8 @@ uint16_t UiLanguageId() {
   if (GetVersionExA(&version)) {
     if (version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5) {
       using GetLanguageFn = LANGID(WINAPI*)();
-      auto getLanguage = reinterpret_cast<GetLanguageFn>(reinterpret_cast<void*>(
-          GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetUserDefaultUILanguage")));
+      auto getLanguage = reinterpret_cast<GetLanguageFn>(
+          reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetUserDefaultUILanguage")));
       if (getLanguage) id = getLanguage();
     } else if (version.dwPlatformId == VER_PLATFORM_WIN32_NT) {
       id = ReadRegistryLanguage(".DEFAULT\\Control Panel\\International", "Locale", 64);

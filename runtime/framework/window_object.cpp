@@ -47,9 +47,8 @@ bool WindowObject::SubclassWindow(HWND window) {
   return true;
 }
 
-HWND WindowObject::CreateFrameworkWindow(DWORD exStyle, const wchar_t* className, const wchar_t* title,
-                                         DWORD style, int x, int y, int width, int height, HWND parent,
-                                         HMENU menuOrId) {
+HWND WindowObject::CreateFrameworkWindow(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style,
+                                         int x, int y, int width, int height, HWND parent, HMENU menuOrId) {
   WindowObject* outer = objectBeingCreated;
   objectBeingCreated = this;
   HWND window = CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menuOrId,
@@ -76,19 +75,34 @@ LRESULT CALLBACK WindowObject::FrameworkWindowProc(HWND window, UINT message, WP
   return Route(object, message, wParam, lParam);
 }
 
+WindowObject::Hold::Hold(WindowObject* object) : object_(object) {
+  if (object_) object_->Enter();
+}
+
+WindowObject::Hold::~Hold() {
+  if (object_) object_->Leave();
+}
+
+void WindowObject::Leave() {
+  if (--calls_ == 0 && windowGone_ && deleteWithWindow_) delete this;
+}
+
 LRESULT WindowObject::Route(WindowObject* object, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kQueryWindowObjectMessage) return reinterpret_cast<LRESULT>(object);
+  object->Enter();
   LRESULT result = object->WindowProc(message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     object->Detach();
-    object->PostNcDestroy();
+    object->windowGone_ = true;
   }
+  object->Leave();
   return result;
 }
 
 LRESULT WindowObject::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (HWND child = NotifyingChild(handle_, message, wParam, lParam); child && child != handle_) {
     WindowObject* childObject = FromHandlePermanent(child);
+    Hold childHeld(childObject);  // a handler the child raises may destroy it
     LRESULT result = 0;
     if (childObject && childObject->OnReflectedMessage(message, wParam, lParam, &result)) return result;
   }
@@ -96,6 +110,7 @@ LRESULT WindowObject::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT WindowObject::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!handle_) return 0;
   if (originalProc_) return CallWindowProcW(originalProc_, handle_, message, wParam, lParam);
   return DefWindowProcW(handle_, message, wParam, lParam);
 }

@@ -1,6 +1,6 @@
 #include "runtime/template/template_writer.h"
 
-#include "runtime/template/archive_writer.h"
+#include "runtime/framework/archive_writer.h"
 
 namespace vx {
 namespace {

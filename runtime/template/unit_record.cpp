@@ -1,16 +1,16 @@
 #include "runtime/template/unit_record.h"
 
-#include "runtime/template/archive_reader.h"
+#include "runtime/framework/archive_reader.h"
 
 namespace vx {
 namespace {
 
-constexpr size_t kHeadReservedBytes = 16;     // four words after the shared-handler unit
-constexpr size_t kAfterBindingsBytes = 20;    // five words between bindings and property block
+constexpr size_t kHeadReservedBytes = 16;   // four words after the shared-handler unit
+constexpr size_t kAfterBindingsBytes = 20;  // five words between bindings and property block
 
 // Type code, shared-handler unit, the reserved words and the two names.
-void ReadHead(ArchiveReader& in, uint32_t& typeCode, uint32_t& sharedHandlerUnit,
-              std::string& name, std::string& secondName) {
+void ReadHead(ArchiveReader& in, uint32_t& typeCode, uint32_t& sharedHandlerUnit, std::string& name,
+              std::string& secondName) {
   typeCode = in.U32();
   sharedHandlerUnit = in.U32();
   in.Skip(kHeadReservedBytes);
@@ -18,8 +18,8 @@ void ReadHead(ArchiveReader& in, uint32_t& typeCode, uint32_t& sharedHandlerUnit
   secondName = in.ZText();
 }
 
-void WriteHead(ArchiveWriter& out, uint32_t typeCode, uint32_t sharedHandlerUnit,
-               const std::string& name, const std::string& secondName) {
+void WriteHead(ArchiveWriter& out, uint32_t typeCode, uint32_t sharedHandlerUnit, const std::string& name,
+               const std::string& secondName) {
   out.U32(typeCode).U32(sharedHandlerUnit);
   for (size_t i = 0; i < kHeadReservedBytes / 4; ++i) out.U32(0);
   out.ZText(name).ZText(secondName);
@@ -75,8 +75,7 @@ bool ParseMenuItemRecord(std::span<const uint8_t> record, StoredMenuItem& item) 
   return in.ok();
 }
 
-void WriteUnitRecord(ArchiveWriter& out, const StoredUnit& unit,
-                     std::span<const uint8_t> propertyBlock) {
+void WriteUnitRecord(ArchiveWriter& out, const StoredUnit& unit, std::span<const uint8_t> propertyBlock) {
   WriteHead(out, unit.typeCode, unit.sharedHandlerUnit, unit.name, unit.secondName);
   out.U32(0).I32(unit.left).I32(unit.top).I32(unit.width).I32(unit.height).U32(0);
   out.U32(unit.parent).U32(static_cast<uint32_t>(unit.children.size()));
@@ -96,4 +95,3 @@ void WriteMenuItemRecord(ArchiveWriter& out, const StoredMenuItem& item) {
 }
 
 }  // namespace vx
-

@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "runtime/template/archive_writer.h"
+#include "contract/common_properties.h"
+#include "runtime/framework/archive_writer.h"
 
 namespace vx {
 
@@ -23,11 +24,6 @@ struct EventBinding {
   int32_t handlerOffset;
   bool operator==(const EventBinding&) const = default;
 };
-
-// State flags word of a unit record.
-constexpr uint32_t kUnitVisible = 1;
-constexpr uint32_t kUnitDisabled = 2;
-constexpr uint32_t kUnitTakesFocus = 4;
 
 // The common values a unit record stores before its type's property block.
 struct StoredUnit {
@@ -76,8 +72,7 @@ bool ParseUnitRecord(std::span<const uint8_t> record, StoredUnit& unit, size_t& 
 bool ParseMenuItemRecord(std::span<const uint8_t> record, StoredMenuItem& item);
 
 // The record bytes, without the length word; reserved words and run-time slots as 0.
-void WriteUnitRecord(ArchiveWriter& out, const StoredUnit& unit,
-                     std::span<const uint8_t> propertyBlock);
+void WriteUnitRecord(ArchiveWriter& out, const StoredUnit& unit, std::span<const uint8_t> propertyBlock);
 void WriteMenuItemRecord(ArchiveWriter& out, const StoredMenuItem& item);
 
 }  // namespace vx

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "runtime/template/archive_reader.h"
+#include "runtime/framework/archive_reader.h"
 #include "runtime/template/template_ids.h"
 
 namespace vx {
@@ -11,20 +11,18 @@ const void* ResolveHandler(const void* codeBase, int32_t offset) {
   if (offset == kNoHandler) return nullptr;
   // Unsigned arithmetic: a stored offset is only data, and must not make pointer
   // arithmetic undefined whatever its value.
-  uintptr_t address = reinterpret_cast<uintptr_t>(codeBase) +
-                      static_cast<uintptr_t>(static_cast<intptr_t>(offset));
+  uintptr_t address = reinterpret_cast<uintptr_t>(codeBase) + static_cast<uintptr_t>(static_cast<intptr_t>(offset));
   return reinterpret_cast<const void*>(address);
 }
 
 const void* UnitEntry::FindHandler(int32_t event) const {
   if (isMenuItem()) return handlers_.empty() ? nullptr : handlers_.front().address;
-  auto found = std::find_if(handlers_.begin(), handlers_.end(),
-                            [event](const EventHandler& h) { return h.event == event; });
+  auto found =
+      std::find_if(handlers_.begin(), handlers_.end(), [event](const EventHandler& h) { return h.event == event; });
   return found == handlers_.end() ? nullptr : found->address;
 }
 
-std::optional<UnitTable> UnitTable::Read(std::vector<uint8_t> blob, uint32_t itemCount,
-                                         const void* codeBase) {
+std::optional<UnitTable> UnitTable::Read(std::vector<uint8_t> blob, uint32_t itemCount, const void* codeBase) {
   const uint64_t recordArea = uint64_t{8} * itemCount;
   if (recordArea > blob.size()) return std::nullopt;
 
@@ -67,6 +65,14 @@ UnitEntry* UnitTable::Find(uint32_t id) {
 }
 
 const UnitEntry* UnitTable::Find(uint32_t id) const { return const_cast<UnitTable*>(this)->Find(id); }
+
+void UnitTable::RestoreStoredValues(const UnitTable& saved) {
+  for (size_t i = 0; i < items_.size() && i < saved.items_.size(); ++i) {
+    items_[i].stored_ = saved.items_[i].stored_;
+    items_[i].object_ = nullptr;
+    items_[i].cursor_ = nullptr;
+  }
+}
 
 std::span<const uint8_t> UnitTable::Record(const UnitEntry& item) const {
   return std::span<const uint8_t>(blob_).subspan(item.recordOffset_, item.recordLength_);

@@ -72,8 +72,7 @@ class UnitTable {
   // blob offset 8 * count), then the records. Empty when an offset or length leaves
   // the blob or a record walk runs past its record. Kind of item is decided by its
   // id: menu-item ids get the menu-item walk, all others the unit walk.
-  static std::optional<UnitTable> Read(std::vector<uint8_t> blob, uint32_t itemCount,
-                                       const void* codeBase);
+  static std::optional<UnitTable> Read(std::vector<uint8_t> blob, uint32_t itemCount, const void* codeBase);
 
   size_t size() const { return items_.size(); }
   UnitEntry& Item(size_t index) { return items_[index]; }
@@ -87,6 +86,11 @@ class UnitTable {
   // A unit's type property block (possibly empty); empty for a menu item.
   std::span<const uint8_t> PropertyBlock(const UnitEntry& item) const;
   std::span<const uint8_t> blob() const { return blob_; }
+
+  // Puts back the stored values of a copy taken earlier of this same table and
+  // empties every run-time slot. The entries stay where they are, so pointers to
+  // them held further up the stack stay valid.
+  void RestoreStoredValues(const UnitTable& saved);
 
  private:
   std::vector<uint8_t> blob_;

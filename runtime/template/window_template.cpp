@@ -3,16 +3,15 @@
 #include <algorithm>
 #include <optional>
 
+#include "runtime/framework/archive_reader.h"
 #include "runtime/runtime_error.h"
-#include "runtime/template/archive_reader.h"
 
 namespace vx {
 namespace {
 
 // Stream order: window table block (N ids, then N slot words), then N window
 // records; nothing may follow. Empty on any read error.
-std::optional<std::vector<WindowRecord>> ReadWindows(std::span<const uint8_t> bytes,
-                                                     const void* codeBase) {
+std::optional<std::vector<WindowRecord>> ReadWindows(std::span<const uint8_t> bytes, const void* codeBase) {
   ArchiveReader in(bytes);
   std::span<const uint8_t> table = in.Block();
   if (!in.ok() || table.size() % 8 != 0) return std::nullopt;
@@ -51,8 +50,8 @@ WindowTable WindowTable::Read(std::span<const uint8_t> bytes, const void* codeBa
 }
 
 WindowRecord* WindowTable::Find(uint32_t windowId) {
-  auto found = std::find_if(windows_.begin(), windows_.end(),
-                            [windowId](const WindowRecord& w) { return w.id == windowId; });
+  auto found =
+      std::find_if(windows_.begin(), windows_.end(), [windowId](const WindowRecord& w) { return w.id == windowId; });
   return found == windows_.end() ? nullptr : &*found;
 }
 

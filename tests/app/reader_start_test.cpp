@@ -1,10 +1,9 @@
 // voxlet.exe itself, started as a user starts it: the reader window comes up
 // centred with its caption, and closing it ends the program cleanly.
+#include <gtest/gtest.h>
 #include <windows.h>
 
-#include <gtest/gtest.h>
-
-#include "runtime/gbk.h"
+#include "runtime/framework/gbk.h"
 #include "tests/support/process_driver.h"
 
 namespace vx {

@@ -1,3 +1,5 @@
+#include "app/reader_window.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,8 +9,7 @@
 
 #include "app/reader_handlers.h"
 #include "app/reader_template.h"
-#include "app/reader_window.h"
-#include "runtime/template/archive_reader.h"
+#include "runtime/framework/archive_reader.h"
 #include "runtime/template/window_template.h"
 
 namespace voxlet {
@@ -24,7 +25,7 @@ struct ExpectedBinding {
 
 struct ExpectedUnit {
   uint32_t id;
-  const char* name;  // empty: the window unit, whose name is kReaderWindowName
+  const char* name;  // empty for the window unit, which has no name
   uint32_t type;
   uint32_t parent;
   int32_t left, top, width, height;
@@ -51,51 +52,42 @@ constexpr size_t kDialogBlock = 92;
 
 const std::vector<ExpectedUnit>& ExpectedUnits() {
   static const std::vector<ExpectedUnit> units = {
-      {unit::kWindow, "", 0x00010001, 0, 50, 50, 321, 398, V,
-       ExpectedBinding{0, Handler::onWindowCreated}, kWindowBlock},
+      {unit::kWindow, "", 0x00010001, 0, 50, 50, 321, 398, V, ExpectedBinding{0, Handler::onWindowCreated},
+       kWindowBlock},
       {unit::kStartPauseButton, "按钮_暂停与恢复", 0x0001000B, 0, 208, 224, 80, 32, V | F,
        ExpectedBinding{0, Handler::onStartPauseClicked}, kButtonBlock + 4},
       {unit::kStopButton, "按钮_停止读", 0x0001000B, 0, 208, 272, 80, 32, V | F,
        ExpectedBinding{0, Handler::onStopClicked}, kButtonBlock + 4},
       {unit::kSaveAsButton, "按钮_另存为", 0x0001000B, 0, 208, 320, 80, 32, V | F,
        ExpectedBinding{0, Handler::onSaveAsClicked}, kButtonBlock + 6},
-      {unit::kRateProgress, "进度条_语速", 0x00010013, kGroup, 14, 109, 152, 9, V | D, std::nullopt,
-       kProgressBlock},
-      {unit::kVolumeProgress, "进度条_声音", 0x00010013, kGroup, 14, 60, 152, 9, V | D,
-       std::nullopt, kProgressBlock},
-      {unit::kSaveDialog, "通用对话框1", 0x0001001F, 0, 208, 152, 26, 26, 0, std::nullopt,
-       kDialogBlock + 8},
+      {unit::kRateProgress, "进度条_语速", 0x00010013, kGroup, 14, 109, 152, 9, V | D, std::nullopt, kProgressBlock},
+      {unit::kVolumeProgress, "进度条_声音", 0x00010013, kGroup, 14, 60, 152, 9, V | D, std::nullopt, kProgressBlock},
+      {unit::kSaveDialog, "通用对话框1", 0x0001001F, 0, 208, 152, 26, 26, 0, std::nullopt, kDialogBlock + 8},
       {unit::kRateSlider, "滑块条_设置语音速度", 0x00010014, kGroup, 8, 85, 168, 34, V | F,
        ExpectedBinding{0, Handler::onRateChanged}, kSliderBlock},
-      {unit::kRateLabel, "标签3", 0x0001000A, kGroup, 72, 71, 64, 15, V, std::nullopt,
-       kLabelBlock + 4},
-      {unit::kVolumeLabel, "标签2", 0x0001000A, kGroup, 72, 20, 56, 15, V, std::nullopt,
-       kLabelBlock + 4},
+      {unit::kRateLabel, "标签3", 0x0001000A, kGroup, 72, 71, 64, 15, V, std::nullopt, kLabelBlock + 4},
+      {unit::kVolumeLabel, "标签2", 0x0001000A, kGroup, 72, 20, 56, 15, V, std::nullopt, kLabelBlock + 4},
       {unit::kVolumeSlider, "滑块条_设置声音大小", 0x00010014, kGroup, 8, 36, 168, 34, V | F,
        ExpectedBinding{0, Handler::onVolumeChanged}, kSliderBlock},
-      {unit::kSettingsGroup, "分组框1", 0x00010009, 0, 8, 218, 184, 134, V, std::nullopt,
-       kGroupBoxBlock + 4},
-      {unit::kTextEdit, "编辑框1", 0x00010005, 0, 8, 48, 280, 168, V | F,
-       ExpectedBinding{-7, Handler::onEditFocused}, kEditBoxBlock},
-      {unit::kVoiceLabel, "标签1", 0x0001000A, 0, 8, 16, 40, 24, V,
-       ExpectedBinding{0, Handler::onSpeechFeedback}, kLabelBlock + 6},
-      {unit::kVoiceCombo, "组合框1", 0x0001000E, 0, 64, 16, 208, 20, V | F,
-       ExpectedBinding{0, Handler::onVoiceChosen}, 0},
+      {unit::kSettingsGroup, "分组框1", 0x00010009, 0, 8, 218, 184, 134, V, std::nullopt, kGroupBoxBlock + 4},
+      {unit::kTextEdit, "编辑框1", 0x00010005, 0, 8, 48, 280, 168, V | F, ExpectedBinding{-7, Handler::onEditFocused},
+       kEditBoxBlock},
+      {unit::kVoiceLabel, "标签1", 0x0001000A, 0, 8, 16, 40, 24, V, ExpectedBinding{0, Handler::onSpeechFeedback},
+       kLabelBlock + 6},
+      {unit::kVoiceCombo, "组合框1", 0x0001000E, 0, 64, 16, 208, 20, V | F, ExpectedBinding{0, Handler::onVoiceChosen},
+       0},
   };
   return units;
 }
 
 const vx::ProgramHandler kHandlerTable[kReaderHandlerCount] = {};
 
-vx::WindowTable ReadReaderTemplate() {
-  return vx::WindowTable::Read(ReaderTemplate(), kHandlerTable);
-}
+vx::WindowTable ReadReaderTemplate() { return vx::WindowTable::Read(ReaderTemplate(), kHandlerTable); }
 
 TEST(ReaderTemplate, EncodesToTheCountedSize) {
   // The window table block (12 bytes) and the window record's fixed part (24), then
   // per item its id, offset and length words (12) and the record's fixed part (103),
-  // which add up to 2853 with the names, child list, bindings and blocks below,
-  // plus the window unit's name.
+  // which add up to 2853 with the names, child list, bindings and blocks below.
   size_t counted = 12 + 24;
   for (const ExpectedUnit& expected : ExpectedUnits()) {
     counted += 12 + 103 + std::strlen(expected.name) + expected.blockSize;
@@ -104,10 +96,7 @@ TEST(ReaderTemplate, EncodesToTheCountedSize) {
   counted += 6 * 4;  // the group box's children
   EXPECT_EQ(counted, 2853u);
 
-  const size_t nameLength = std::strlen(kReaderWindowName);
-  EXPECT_EQ(ReaderTemplate().size(), 2853 + nameLength)
-      << "encoded " << ReaderTemplate().size() << " bytes, window unit name " << nameLength
-      << " bytes";
+  EXPECT_EQ(ReaderTemplate().size(), 2853u);
 }
 
 TEST(ReaderTemplate, ReadsBackAsOneWindowOfFifteenItems) {
@@ -137,7 +126,7 @@ TEST(ReaderTemplate, EveryUnitIsStoredAsListed) {
     const vx::StoredUnit* stored = entry.unit();
     ASSERT_NE(stored, nullptr);
     EXPECT_EQ(stored->typeCode, expected.type);
-    EXPECT_EQ(stored->name, i == 0 ? std::string(kReaderWindowName) : expected.name);
+    EXPECT_EQ(stored->name, expected.name);
     EXPECT_EQ(stored->secondName, "");
     EXPECT_EQ(stored->sharedHandlerUnit, 0u);
     EXPECT_EQ(stored->parent, expected.parent);
@@ -155,8 +144,7 @@ TEST(ReaderTemplate, EveryUnitIsStoredAsListed) {
       const auto slot = static_cast<size_t>(expected.binding->handler);
       ASSERT_EQ(stored->bindings.size(), 1u);
       EXPECT_EQ(stored->bindings[0].event, expected.binding->event);
-      EXPECT_EQ(stored->bindings[0].handlerOffset,
-                static_cast<int32_t>(slot * sizeof(vx::ProgramHandler)));
+      EXPECT_EQ(stored->bindings[0].handlerOffset, static_cast<int32_t>(slot * sizeof(vx::ProgramHandler)));
       EXPECT_EQ(entry.FindHandler(expected.binding->event), &kHandlerTable[slot]);
     } else {
       EXPECT_TRUE(stored->bindings.empty());
@@ -169,8 +157,8 @@ TEST(ReaderTemplate, GroupBoxHoldsItsSixUnits) {
   const vx::UnitEntry* group = table.Window(0).units.Find(unit::kSettingsGroup);
   ASSERT_NE(group, nullptr);
   EXPECT_EQ(group->unit()->children,
-            (std::vector<uint32_t>{unit::kRateProgress, unit::kVolumeProgress, unit::kRateSlider,
-                                   unit::kRateLabel, unit::kVolumeLabel, unit::kVolumeSlider}));
+            (std::vector<uint32_t>{unit::kRateProgress, unit::kVolumeProgress, unit::kRateSlider, unit::kRateLabel,
+                                   unit::kVolumeLabel, unit::kVolumeSlider}));
   for (size_t i = 0; i < table.Window(0).units.size(); ++i) {
     const vx::UnitEntry& entry = table.Window(0).units.Item(i);
     if (entry.id() != unit::kSettingsGroup) {
@@ -227,14 +215,11 @@ std::vector<uint32_t> Words(std::span<const uint8_t> block) {
 TEST(ReaderTemplate, RangeUnitsHoldTheirRanges) {
   vx::WindowTable table = ReadReaderTemplate();
   // version, border, orientation, smooth, minimum, maximum, position
-  EXPECT_EQ(Words(BlockOf(table, unit::kRateProgress)),
-            (std::vector<uint32_t>{1, 3, 0, 1, 0, 20, 0}));
-  EXPECT_EQ(Words(BlockOf(table, unit::kVolumeProgress)),
-            (std::vector<uint32_t>{1, 3, 0, 1, 0, 50, 0}));
+  EXPECT_EQ(Words(BlockOf(table, unit::kRateProgress)), (std::vector<uint32_t>{1, 3, 0, 1, 0, 20, 0}));
+  EXPECT_EQ(Words(BlockOf(table, unit::kVolumeProgress)), (std::vector<uint32_t>{1, 3, 0, 1, 0, 50, 0}));
   // version, border, orientation, ticks, tick frequency, selection (3), page, line,
   // minimum, maximum, position
-  EXPECT_EQ(Words(BlockOf(table, unit::kRateSlider)),
-            (std::vector<uint32_t>{1, 0, 0, 2, 1, 0, 0, 0, 5, 1, 1, 21, 8}));
+  EXPECT_EQ(Words(BlockOf(table, unit::kRateSlider)), (std::vector<uint32_t>{1, 0, 0, 2, 1, 0, 0, 0, 5, 1, 1, 21, 8}));
   EXPECT_EQ(Words(BlockOf(table, unit::kVolumeSlider)),
             (std::vector<uint32_t>{1, 0, 0, 2, 1, 0, 0, 0, 5, 1, 1, 50, 25}));
 }

@@ -6,21 +6,31 @@
 #include <limits>
 
 #include "runtime/heap.h"
+#include "runtime/runtime_error.h"
 #include "tests/support/raised_error.h"
 
 namespace vx {
 namespace {
 
+// What compiled code hands the expression support: the runtime's heap and its
+// numbered errors (which the tests see as exceptions).
+RuntimeHelperTable Runtime() {
+  RuntimeHelperTable table = {};
+  table.reportRuntimeError = ReportRuntimeError;
+  table.allocate = Allocate;
+  return table;
+}
+
 TEST(JoinTexts, JoinsInOrderWithNullAsEmpty) {
   const char* pieces[] = {"音量: ", nullptr, "50", "%"};
-  char* joined = JoinTexts(4, pieces);
+  char* joined = JoinTexts(Runtime(), 4, pieces);
   EXPECT_STREQ(joined, "音量: 50%");
   Free(joined);
 }
 
 TEST(JoinTexts, AllEmptyStillGivesAnOwnedBlock) {
   const char* pieces[] = {nullptr, ""};
-  char* joined = JoinTexts(2, pieces);
+  char* joined = JoinTexts(Runtime(), 2, pieces);
   ASSERT_NE(joined, nullptr);
   EXPECT_EQ(*joined, '\0');
   Free(joined);
@@ -63,25 +73,25 @@ TEST(Subscripts, ElementCountMultipliesDimensions) {
 }
 
 TEST(Subscripts, BelowOneIsErrorFourAboveCountIsErrorOne) {
-  EXPECT_NO_THROW(CheckSubscript(1, 3));
-  EXPECT_NO_THROW(CheckSubscript(3, 3));
+  EXPECT_NO_THROW(CheckSubscript(Runtime(), 1, 3));
+  EXPECT_NO_THROW(CheckSubscript(Runtime(), 3, 3));
   try {
-    CheckSubscript(0, 3);
+    CheckSubscript(Runtime(), 0, 3);
     FAIL();
   } catch (const test::RaisedError& error) {
     EXPECT_EQ(error.code, 4);
     EXPECT_EQ(error.message, "数组成员引用下标必须大于等于1");
   }
   try {
-    CheckSubscript(4, 3);
+    CheckSubscript(Runtime(), 4, 3);
     FAIL();
   } catch (const test::RaisedError& error) {
     EXPECT_EQ(error.code, 1);
   }
   // An empty array has no valid subscript at all; below 1 is checked first.
-  EXPECT_THROW(CheckSubscript(1, 0), test::RaisedError);
+  EXPECT_THROW(CheckSubscript(Runtime(), 1, 0), test::RaisedError);
   try {
-    CheckSubscript(-1, 0);
+    CheckSubscript(Runtime(), -1, 0);
   } catch (const test::RaisedError& error) {
     EXPECT_EQ(error.code, 4);
   }

@@ -5,10 +5,10 @@
 #include <cstring>
 #include <vector>
 
+#include "contract/unit_type.h"
 #include "runtime/runtime_state.h"
 #include "runtime/template/template_writer.h"
 #include "tests/support/raised_error.h"
-#include "units/unit_type.h"
 
 namespace vx {
 namespace {
@@ -19,7 +19,7 @@ constexpr uint32_t kButton = 0x16010001;
 constexpr uint32_t kSharingButton = 0x16010002;  // uses kButton's bindings
 constexpr uint32_t kLoopA = 0x16010003;          // kLoopA and kLoopB share with each other
 constexpr uint32_t kLoopB = 0x16010004;
-constexpr uint32_t kInert = 0x16010005;          // a type that may not raise events
+constexpr uint32_t kInert = 0x16010005;  // a type that may not raise events
 
 constexpr DataType kWindowType = 0x00010001;
 constexpr DataType kButtonType = 0x00010002;
@@ -60,11 +60,7 @@ int64_t NoResult(const EventArguments&) {
 
 // The program's handler table; templates bind by byte offset into it.
 const ProgramHandler kHandlers[] = {
-    {RecordClick, true},
-    {CountNested, true},
-    {RaiseNested, true},
-    {NoResult, false},
-    {nullptr, false},
+    {RecordClick, true}, {CountNested, true}, {RaiseNested, true}, {NoResult, false}, {nullptr, false},
 };
 int32_t Offset(int handler) { return handler * static_cast<int32_t>(sizeof(ProgramHandler)); }
 
@@ -100,8 +96,7 @@ class EventDispatchTest : public ::testing::Test {
     window.id = kWindow;
     window.items = {
         Unit(kOwnUnit, kWindowType, {{0, Offset(2)}}),
-        Unit(kButton, kButtonType,
-             {{0, Offset(0)}, {1, Offset(1)}, {2, kNoHandler}, {3, Offset(3)}, {4, Offset(4)}}),
+        Unit(kButton, kButtonType, {{0, Offset(0)}, {1, Offset(1)}, {2, kNoHandler}, {3, Offset(3)}, {4, Offset(4)}}),
         Unit(kSharingButton, kButtonType, {}, kButton),
         Unit(kLoopA, kButtonType, {}, kLoopB),
         Unit(kLoopB, kButtonType, {}, kLoopA),

@@ -1,13 +1,12 @@
 #include "runtime/file_search.h"
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <set>
 #include <string>
 
-#include "runtime/gbk.h"
+#include "runtime/framework/gbk.h"
 #include "runtime/heap.h"
 
 namespace vx {

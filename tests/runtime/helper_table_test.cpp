@@ -1,10 +1,9 @@
-#include "runtime/helper_table.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "runtime/heap.h"
+#include "runtime/helper_operations.h"
 #include "runtime/runtime_state.h"
 
 namespace vx {

@@ -1,9 +1,8 @@
 // Fatal errors and program ends as they happen to a real process under Wine.
+#include <gtest/gtest.h>
 #include <windows.h>
 
-#include <gtest/gtest.h>
-
-#include "runtime/gbk.h"
+#include "runtime/framework/gbk.h"
 #include "tests/support/process_driver.h"
 
 namespace vx {
@@ -34,28 +33,33 @@ DWORD ExpectErrorBox(const wchar_t* scenario, const std::wstring& text) {
 }
 
 TEST(FatalErrors, SubscriptBelowOneShowsErrorFour) {
-  EXPECT_EQ(ExpectErrorBox(L"subscript",
-                           WideFromGbk("运行时出错!\r\n\r\n错误代码：4\r\n\r\n"
-                                       "错误信息：数组成员引用下标必须大于等于1\r\n")),
+  EXPECT_EQ(ExpectErrorBox(L"subscript", WideFromGbk("运行时出错!\r\n\r\n错误代码：4\r\n\r\n"
+                                                     "错误信息：数组成员引用下标必须大于等于1\r\n")),
             kMinusOne);
 }
 
 TEST(FatalErrors, SubscriptAboveTheCountShowsErrorOne) {
-  EXPECT_EQ(ExpectErrorBox(L"overflow",
-                           WideFromGbk("运行时出错!\r\n\r\n错误代码：1\r\n\r\n"
-                                       "错误信息：数组成员引用下标超出定义范围\r\n")),
+  EXPECT_EQ(ExpectErrorBox(L"overflow", WideFromGbk("运行时出错!\r\n\r\n错误代码：1\r\n\r\n"
+                                                    "错误信息：数组成员引用下标超出定义范围\r\n")),
             kMinusOne);
 }
 
 TEST(FatalErrors, AllocationFailureHasNoCodeLine) {
-  EXPECT_EQ(ExpectErrorBox(L"allocation",
-                           WideFromGbk("运行时出错!\r\n\r\n错误信息：分配 -16 字节内存失败!\r\n")),
+  EXPECT_EQ(ExpectErrorBox(L"allocation", WideFromGbk("运行时出错!\r\n\r\n错误信息：分配 -16 字节内存失败!\r\n")),
             kMinusOne);
 }
 
 TEST(FatalErrors, UnknownDllCommandNamesItsEntry) {
   EXPECT_EQ(ExpectErrorBox(L"dll", WideFromGbk("运行时出错!\r\n\r\n"
                                                "错误信息：无法找到指定DLL库文件中的输出命令“VoxletNoSuchExport”\r\n")),
+            kMinusOne);
+}
+
+// The box shows on the worker; the clean-up, exit routines dropped, is the GUI
+// thread's, which owns the exit routine list.
+TEST(FatalErrors, AnErrorOnAWorkerThreadEndsTheProgramFromTheGuiThread) {
+  EXPECT_EQ(ExpectErrorBox(L"worker-error", WideFromGbk("运行时出错!\r\n\r\n错误代码：4\r\n\r\n"
+                                                        "错误信息：数组成员引用下标必须大于等于1\r\n")),
             kMinusOne);
 }
 

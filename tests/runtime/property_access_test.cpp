@@ -1,56 +1,41 @@
-// Property access on real controls under Wine, through a test unit type over EDIT.
+// Property access on real controls under Wine: a window of test units loaded by
+// the runtime's loader, read and written as a program would.
 #include "runtime/property_access.h"
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstring>
 
-#include "runtime/gbk.h"
+#include "contract/stored_font.h"
+#include "runtime/framework/gbk.h"
 #include "runtime/heap.h"
-#include "runtime/helper_table.h"
+#include "runtime/helper_operations.h"
+#include "runtime/runtime_notify.h"
 #include "runtime/runtime_state.h"
-#include "runtime/template/template_writer.h"
 #include "runtime/texts.h"
-#include "runtime/unit_lookup.h"
+#include "tests/support/program_fixture.h"
 #include "tests/support/raised_error.h"
-#include "tests/support/test_edit_unit.h"
+#include "tests/support/test_units.h"
 
 namespace vx {
 namespace {
 
-using test::TestEditUnit;
+using test::TakeText;
+using test::TestEditData;
+using test::TextValue;
 
 constexpr uint32_t kWindow = 0x52010001;
 constexpr uint32_t kOwnUnit = 0x06010000;
 constexpr uint32_t kEdit = 0x16010001;
-constexpr uint32_t kUnloadedEdit = 0x16010002;  // never created
 constexpr uint32_t kMenuItem = 0x26010001;
+constexpr uint32_t kUnloadedWindow = 0x52010002;
+constexpr uint32_t kUnloadedOwnUnit = 0x06020000;
+constexpr uint32_t kUnloadedEdit = 0x16020001;  // on a window never loaded
 
-constexpr int kContent = 8, kReadOnly = 9, kAlignment = 10, kLimit = 11, kFont = 12, kData = 13,
-              kMultiline = 14;
+constexpr int kContent = 8, kReadOnly = 9, kAlignment = 10, kLimit = 11, kFont = 12, kData = 13, kMultiline = 14;
 
-const LibraryRecord kLibrary = {nullptr, test::kTestUnitTypeCount, test::TestUnitTypes()};
-const ProgramHandler kNoHandlers[1] = {};
-
-UnitDescription Unit(uint32_t id, DataType type, int32_t left, int32_t top, int32_t width, int32_t height,
-                     uint32_t flags, std::vector<uint8_t> block = {}) {
-  UnitDescription unit;
-  unit.id = id;
-  unit.stored.typeCode = type;
-  unit.stored.left = left;
-  unit.stored.top = top;
-  unit.stored.width = width;
-  unit.stored.height = height;
-  unit.stored.stateFlags = flags;
-  unit.stored.tag = "标记";
-  unit.stored.mousePointer = {0, 0, 0, 0};
-  unit.propertyBlock = std::move(block);
-  return unit;
-}
-
-class PropertyAccessTest : public ::testing::Test {
+class PropertyAccessTest : public test::ProgramFixture {
  protected:
   void SetUp() override {
     WindowDescription window;
@@ -59,53 +44,28 @@ class PropertyAccessTest : public ::testing::Test {
     menu.id = kMenuItem;
     menu.stored.caption = "文件";
     menu.stored.menuFlags = kMenuChecked;
-    window.items = {Unit(kOwnUnit, test::kTestWindowType, 100, 100, 400, 300, kUnitVisible),
-                    Unit(kEdit, test::kTestEditType, 10, 20, 120, 24, kUnitVisible,
-                         test::TestEditBlock(0, 1, 50, 0)),
-                    Unit(kUnloadedEdit, test::kTestEditType, 5, 6, 70, 80, kUnitDisabled), menu};
-    template_ = WriteWindowTemplate({window});
-    header_.codeBase = kNoHandlers;
-    header_.templateData = template_.data();
-    header_.templateLength = static_cast<uint32_t>(template_.size());
-    header_.libraryCount = 1;
-    header_.libraries = &kLibrary;
-    Runtime().header = &header_;
-    InitRuntime();
-
-    // Until the window loader exists, the test creates the window and one unit itself.
-    WindowRecord& record = *Runtime().windowTable.Find(kWindow);
-    auto createWindow = UnitOperation<CreateUnitFn>(FindUnitType(test::kTestWindowType), unit_interface::kCreateUnit);
-    UnitObject* own = createWindow(nullptr, 0, WS_VISIBLE, nullptr, 0, 0, 100, 100, 400, 300, kWindow, kOwnUnit, 0, 0);
-    record.units.Item(0).SetObject(own);
-    UnitEntry& editEntry = *record.units.Find(kEdit);
-    auto block = record.units.PropertyBlock(editEntry);
-    auto createEdit = UnitOperation<CreateUnitFn>(FindUnitType(test::kTestEditType), unit_interface::kCreateUnit);
-    edit_ = static_cast<TestEditUnit*>(createEdit(block.data(), static_cast<int32_t>(block.size()), WS_VISIBLE,
-                                                  own->handle(), 100, 0, 10, 20, 120, 24, kWindow, kEdit, 0, 0));
-    editEntry.SetObject(edit_);
-    window_ = own->handle();
-  }
-
-  void TearDown() override {
-    DestroyWindow(window_);
-    EXPECT_EQ(TestEditUnit::liveCount, 0);
-    Runtime().windowTable = WindowTable();
+    UnitDescription edit = test::Unit(kEdit, test::kTestEditType, {10, 20, 130, 44}, kUnitVisible,
+                                      StoreProperties(TestEditData{.alignment = 1, .limit = 50}));
+    edit.stored.tag = "标记";
+    window.items = {test::Unit(kOwnUnit, 0x00010001, {100, 100, 500, 400}, kUnitVisible), edit, menu};
+    WindowDescription unloaded;
+    unloaded.id = kUnloadedWindow;
+    UnitDescription unloadedEdit = test::Unit(kUnloadedEdit, test::kTestEditType, {5, 6, 75, 86}, kUnitDisabled);
+    unloadedEdit.stored.tag = "标记";
+    unloaded.items = {test::Unit(kUnloadedOwnUnit, 0x00010001, {0, 0, 100, 100}, kUnitVisible), unloadedEdit};
+    StartProgram({window, unloaded});
+    window_ = Control(kWindow, kOwnUnit);
+    ASSERT_NE(Control(kWindow, kEdit), nullptr);
   }
 
   static uint64_t Read(uint32_t unit, int index, int arrayIndex = -1) {
-    return ReadUnitProperty(kWindow, unit, index, arrayIndex);
+    return ProgramFixture::Read(unit == kUnloadedEdit ? kUnloadedWindow : kWindow, unit, index, arrayIndex);
   }
   static void Write(uint32_t unit, int index, uint64_t value, int arrayIndex = -1) {
-    WriteUnitProperty(kWindow, unit, index, arrayIndex, static_cast<uint32_t>(value),
-                      static_cast<uint32_t>(value >> 32));
+    ProgramFixture::Write(unit == kUnloadedEdit ? kUnloadedWindow : kWindow, unit, index, value, arrayIndex);
   }
-  static uint64_t TextValue(const char* text) { return reinterpret_cast<uintptr_t>(text); }
-  static std::string TakeText(uint64_t value) {
-    auto* text = reinterpret_cast<char*>(static_cast<uintptr_t>(value));
-    std::string copy = text ? text : "";
-    Free(text);
-    return copy;
-  }
+  static TestEditData& Stored() { return *test::TestEditDataOf(kWindow, kEdit); }
+  static HWND EditControl() { return Control(kWindow, kEdit); }
   static std::string FailureOf(uint32_t window, uint32_t unit, int index) {
     try {
       ReadUnitProperty(window, unit, index, -1);
@@ -117,14 +77,11 @@ class PropertyAccessTest : public ::testing::Test {
   }
   RECT Placement() const {
     RECT rect;
-    GetWindowRect(edit_->handle(), &rect);
+    GetWindowRect(EditControl(), &rect);
     MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
   }
 
-  std::vector<uint8_t> template_;
-  ProgramHeader header_ = {};
-  TestEditUnit* edit_ = nullptr;
   HWND window_ = nullptr;
 };
 
@@ -152,15 +109,15 @@ TEST_F(PropertyAccessTest, UnloadedUnitsAnswerFromTheirRecord) {
   EXPECT_EQ(TakeText(Read(kUnloadedEdit, common_property::kTag)), "标记");
   Write(kUnloadedEdit, common_property::kVisible, 1);
   EXPECT_EQ(Read(kUnloadedEdit, common_property::kVisible), 1u);
-  EXPECT_EQ(FailureOf(kWindow, kUnloadedEdit, kContent), "指定窗口尚未载入");
+  EXPECT_EQ(FailureOf(kUnloadedWindow, kUnloadedEdit, kContent), "指定窗口尚未载入");
 }
 
 TEST_F(PropertyAccessTest, VisibleAndDisabledFollowTheControl) {
   EXPECT_EQ(Read(kEdit, common_property::kVisible), 1u);
   Write(kEdit, common_property::kVisible, 0);
-  EXPECT_FALSE(IsWindowVisible(edit_->handle()));
+  EXPECT_FALSE(IsWindowVisible(EditControl()));
   Write(kEdit, common_property::kDisabled, 1);
-  EXPECT_FALSE(IsWindowEnabled(edit_->handle()));
+  EXPECT_FALSE(IsWindowEnabled(EditControl()));
   EXPECT_EQ(Read(kEdit, common_property::kDisabled), 1u);
 }
 
@@ -169,12 +126,12 @@ TEST_F(PropertyAccessTest, UnitPropertiesConvertByType) {
   EXPECT_EQ(TakeText(Read(kEdit, kContent)), "你好");
 
   Write(kEdit, kReadOnly, 5);  // a logical written as 5 arrives as 1
-  EXPECT_EQ(edit_->readOnly, 1);
+  EXPECT_EQ(Stored().readOnly, 1);
   EXPECT_EQ(Read(kEdit, kReadOnly), 1u);
-  EXPECT_TRUE(GetWindowLongW(edit_->handle(), GWL_STYLE) & ES_READONLY);
+  EXPECT_TRUE(GetWindowLongW(EditControl(), GWL_STYLE) & ES_READONLY);
 
   Write(kEdit, kAlignment, static_cast<uint32_t>(-1));  // a pick list written -1 arrives as 0
-  EXPECT_EQ(edit_->alignment, 0);
+  EXPECT_EQ(Stored().alignment, 0);
 
   Write(kEdit, kLimit, static_cast<uint32_t>(-7));
   EXPECT_EQ(static_cast<int32_t>(Read(kEdit, kLimit)), -7);
@@ -182,13 +139,13 @@ TEST_F(PropertyAccessTest, UnitPropertiesConvertByType) {
   int32_t* bytes = MakeByteSet("\x01\x02\x03", 3);
   Write(kEdit, kData, reinterpret_cast<uintptr_t>(bytes));
   Free(bytes);
-  EXPECT_EQ(edit_->data, (std::vector<uint8_t>{1, 2, 3}));
+  EXPECT_EQ(Stored().data, (std::vector<uint8_t>{1, 2, 3}));
   auto* copy = reinterpret_cast<int32_t*>(static_cast<uintptr_t>(Read(kEdit, kData)));
   ASSERT_NE(copy, nullptr);
   EXPECT_EQ(ByteSetLength(copy), 3);
   Free(copy);
   Write(kEdit, kData, 0);
-  EXPECT_TRUE(edit_->data.empty());
+  EXPECT_TRUE(Stored().data.empty());
   EXPECT_EQ(Read(kEdit, kData), 0u) << "an empty byte set reads as null";
 }
 
@@ -199,9 +156,9 @@ TEST_F(PropertyAccessTest, FontsAreReadAndWrittenByMember) {
   Write(kEdit, kFont, 1, 1);
   Write(kEdit, kFont, TextValue("黑体"), 6);
   Write(kEdit, kFont, static_cast<uint32_t>(-90), 0);
-  ASSERT_EQ(edit_->font.size(), sizeof(StoredFont));
+  ASSERT_EQ(Stored().font.size(), sizeof(StoredFont));
   StoredFont font;
-  std::memcpy(&font, edit_->font.data(), sizeof font);
+  std::memcpy(&font, Stored().font.data(), sizeof font);
   EXPECT_EQ(font.weight, 700);
   EXPECT_STREQ(font.faceName, "黑体");
   EXPECT_EQ(font.escapement, 3510);
@@ -223,21 +180,17 @@ TEST_F(PropertyAccessTest, FontsAreReadAndWrittenByMember) {
 }
 
 TEST_F(PropertyAccessTest, AChangeTheControlCannotTakeRecreatesIt) {
-  HWND before = edit_->handle();
+  HWND before = EditControl();
   Write(kEdit, kContent, TextValue("不会保留"));
   Write(kEdit, kMultiline, 1);
-  UnitEntry& entry = *Runtime().windowTable.Find(kWindow)->units.Find(kEdit);
-  auto* recreated = static_cast<TestEditUnit*>(entry.object());
-  ASSERT_NE(recreated, nullptr);
-  HWND after = recreated->handle();
+  HWND after = EditControl();
+  ASSERT_NE(after, nullptr);
   EXPECT_NE(after, before);
   EXPECT_FALSE(IsWindow(before));
   EXPECT_TRUE(GetWindowLongW(after, GWL_STYLE) & ES_MULTILINE);
   EXPECT_EQ(GetDlgCtrlID(after), 100);
-  EXPECT_EQ(recreated->unitId(), kEdit);
-  EXPECT_EQ(TestEditUnit::liveCount, 1);
+  EXPECT_EQ(test::LiveTestEdits(), 1);
   EXPECT_EQ(Runtime().eventBlock, 0);
-  edit_ = recreated;
   EXPECT_EQ(Placement().left, 10);
   EXPECT_EQ(static_cast<int32_t>(Read(kEdit, common_property::kWidth)), 120);
 }
@@ -271,7 +224,7 @@ TEST_F(PropertyAccessTest, MenuItemChangesRebuildTheMenuBar) {
 }
 
 TEST_F(PropertyAccessTest, UnknownWindowsAndUnitsAreFatal) {
-  EXPECT_EQ(FailureOf(0x52010002, kEdit, 0), "未载入欲访问窗口组件所在的窗口");
+  EXPECT_EQ(FailureOf(0x52010003, kEdit, 0), "未载入欲访问窗口组件所在的窗口");
   EXPECT_EQ(FailureOf(kWindow, 0x16010099, 0), "未载入欲访问窗口组件所在的窗口");
 }
 
@@ -279,11 +232,12 @@ TEST_F(PropertyAccessTest, UnknownWindowsAndUnitsAreFatal) {
 // property 3 (Limit), not Height.
 TEST_F(PropertyAccessTest, ObjectPropertiesUseTheIndexUnchanged) {
   constexpr int kOwnLimit = kLimit - common_property::kCount;
-  edit_->limit = 33;
+  Stored().limit = 33;
+  void* edit = reinterpret_cast<void*>(RuntimeNotify(notify::kUnitObject, kWindow, kEdit));
   const RuntimeHelperTable& rt = HelperTable();
-  EXPECT_EQ(rt.otherHelper(other_helper::kReadObjectProperty, test::kTestEditType, edit_, kOwnLimit, -1), 33);
-  rt.otherHelper(other_helper::kWriteObjectProperty, test::kTestEditType, edit_, kOwnLimit, -1, 44u, 0u);
-  EXPECT_EQ(edit_->limit, 44);
+  EXPECT_EQ(rt.otherHelper(other_helper::kReadObjectProperty, test::kTestEditType, edit, kOwnLimit, -1), 33);
+  rt.otherHelper(other_helper::kWriteObjectProperty, test::kTestEditType, edit, kOwnLimit, -1, 44u, 0u);
+  EXPECT_EQ(Stored().limit, 44);
   EXPECT_EQ(rt.readUnitProperty(kWindow, kEdit, kLimit, -1), 44u);
 }
 

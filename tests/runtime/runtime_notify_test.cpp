@@ -4,10 +4,10 @@
 
 #include <cstring>
 
+#include "contract/values.h"
 #include "runtime/heap.h"
 #include "runtime/runtime_state.h"
 #include "runtime/texts.h"
-#include "runtime/values.h"
 #include "tests/support/raised_error.h"
 
 namespace vx {

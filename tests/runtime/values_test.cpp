@@ -1,4 +1,4 @@
-#include "runtime/values.h"
+#include "contract/values.h"
 
 #include <gtest/gtest.h>
 

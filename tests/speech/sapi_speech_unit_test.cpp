@@ -1,18 +1,17 @@
 // The speech object over the SAPI engine with fake SAPI objects behind it: the
 // exact SAPI calls, masks, flags and formats each method makes.
 #include <gtest/gtest.h>
-
 #include <objbase.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "runtime/framework/unit_object.h"
 #include "runtime/runtime_notify.h"
 #include "speech/platform/sapi/sapi_platform.h"
 #include "tests/speech/fake_sapi.h"
 #include "tests/speech/speech_object.h"
-#include "units/unit_object.h"
 
 namespace vx::test {
 namespace {
@@ -85,9 +84,7 @@ class SapiSpeechUnitTest : public ::testing::Test {
 };
 
 TEST_F(SapiSpeechUnitTest, CreateMakesTheVoiceSetsInterestAndCallbackAndPrefersAChineseVoice) {
-  sapi_.tokens = {{{L"", L"English voice"}},
-                  {{L"", L"Microsoft Simplified CHINESE voice"}},
-                  {{L"", L"中文女声"}}};
+  sapi_.tokens = {{{L"", L"English voice"}}, {{L"", L"Microsoft Simplified CHINESE voice"}}, {{L"", L"中文女声"}}};
   Create();
   Calls expected = {
       "Create(SpVoice,7,ISpVoice)",

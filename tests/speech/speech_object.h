@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "contract/values.h"
 #include "runtime/heap.h"
-#include "runtime/helper_table.h"
-#include "runtime/values.h"
+#include "runtime/helper_operations.h"
 #include "speech/speech_library.h"
 #include "speech/speech_unit.h"
 

@@ -3,7 +3,6 @@
 // found through the runtime's window table, and pause and resume from other
 // threads while the GUI thread speaks.
 #include <gtest/gtest.h>
-
 #include <objbase.h>
 
 #include <atomic>
@@ -12,16 +11,17 @@
 #include <thread>
 #include <vector>
 
-#include "runtime/gbk.h"
-#include "runtime/helper_table.h"
+#include "runtime/framework/gbk.h"
+#include "runtime/helper_operations.h"
 #include "runtime/runtime_notify.h"
 #include "runtime/runtime_state.h"
 #include "runtime/template/template_writer.h"
-#include "runtime/unit_lookup.h"
 #include "speech/platform/espeak/espeak_platform.h"
 #include "tests/speech/speech_fixture.h"
 #include "tests/speech/speech_object.h"
-#include "tests/support/test_edit_unit.h"
+#include "tests/support/program_fixture.h"
+#include "tests/support/test_units.h"
+#include "units/unit_types/core_unit_types.h"
 
 namespace vx::test {
 namespace {
@@ -31,9 +31,6 @@ namespace m = speech_method;
 constexpr uint32_t kWindow = 0x52010001;
 constexpr uint32_t kOwnUnit = 0x06010000;
 constexpr uint32_t kEdit = 0x16010001;
-
-const LibraryRecord kTestLibrary = {nullptr, kTestUnitTypeCount, TestUnitTypes()};
-const ProgramHandler kNoHandlers[1] = {};
 
 const char kHelloWorld[] = "你好，世界";
 const char kLongText[] =
@@ -51,48 +48,18 @@ LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   return CallWindowProcW(editProc, window, message, wParam, lParam);
 }
 
-UnitDescription Unit(uint32_t id, DataType type, uint32_t flags, std::vector<uint8_t> block = {}) {
-  UnitDescription unit;
-  unit.id = id;
-  unit.stored.typeCode = type;
-  unit.stored.width = 100;
-  unit.stored.height = 20;
-  unit.stored.stateFlags = flags;
-  unit.stored.mousePointer = {0, 0, 0, 0};
-  unit.propertyBlock = std::move(block);
-  return unit;
-}
-
 class SpeechUnitEngineTest : public SpeechFixture {
  protected:
   void SetUp() override {
     SpeechFixture::SetUp();
-    // A window with one unit in the runtime's table, as a loaded template gives it.
+    // A window with one unit, loaded by the runtime: the edit is the event target.
     WindowDescription window;
     window.id = kWindow;
-    window.items = {Unit(kOwnUnit, kTestWindowType, 0),
-                    Unit(kEdit, kTestEditType, kUnitVisible, TestEditBlock(0, 0, 0, 0))};
-    template_ = WriteWindowTemplate({window});
-    header_.codeBase = kNoHandlers;
-    header_.templateData = template_.data();
-    header_.templateLength = static_cast<uint32_t>(template_.size());
-    header_.libraryCount = 1;
-    header_.libraries = &kTestLibrary;
-    Runtime().header = &header_;
-    InitRuntime();
-    WindowRecord& record = *Runtime().windowTable.Find(kWindow);
-    auto createWindow = UnitOperation<CreateUnitFn>(FindUnitType(kTestWindowType), unit_interface::kCreateUnit);
-    UnitObject* own = createWindow(nullptr, 0, 0, nullptr, 0, 0, 0, 0, 200, 100, kWindow, kOwnUnit, 0, 0);
-    record.units.Item(0).SetObject(own);
-    UnitEntry& editEntry = *record.units.Find(kEdit);
-    auto block = record.units.PropertyBlock(editEntry);
-    auto createEdit = UnitOperation<CreateUnitFn>(FindUnitType(kTestEditType), unit_interface::kCreateUnit);
-    UnitObject* edit = createEdit(block.data(), static_cast<int32_t>(block.size()), WS_VISIBLE, own->handle(), 100,
-                                  0, 0, 0, 100, 20, kWindow, kEdit, 0, 0);
-    editEntry.SetObject(edit);
-    window_ = own->handle();
+    window.items = {Unit(kOwnUnit, core_unit_type::kWindow, {0, 0, 200, 100}, 0),
+                    Unit(kEdit, kTestEditType, {0, 0, 100, 20}, kUnitVisible)};
+    program_.Start({window});
     editProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(edit->handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TargetProc)));
+        SetWindowLongPtrW(UnitControl(kWindow, kEdit), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TargetProc)));
 
     SpeechLibraryNotify(library_notice::kStart, reinterpret_cast<intptr_t>(&RuntimeNotify), 0);
     UseSpeechPlatform(std::move(platform_));
@@ -102,8 +69,7 @@ class SpeechUnitEngineTest : public SpeechFixture {
   void TearDown() override {
     object_.Call(m::kDestroy);
     UseSpeechPlatform(nullptr);
-    DestroyWindow(window_);
-    Runtime().windowTable = WindowTable();
+    program_.Stop();
     targetMessages.clear();
     SpeechFixture::TearDown();
   }
@@ -118,9 +84,7 @@ class SpeechUnitEngineTest : public SpeechFixture {
     return output;
   }
 
-  std::vector<uint8_t> template_;
-  ProgramHeader header_ = {};
-  HWND window_ = nullptr;
+  TestProgram program_;
   SpeechObject object_;
 };
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tests/units/test_windows.h"
-#include "units/unit_base/stored_font.h"
+#include "units/unit_base/unit_logfont.h"
 
 namespace vx {
 namespace {

@@ -6,6 +6,7 @@
 //   voxlet-say [options] --wav OUT.wav TEXTFILE
 // options: --rate -10..10, --volume 0..100, --voice DESCRIPTION (as --list shows it)
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include <cstdio>
@@ -14,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "runtime/gbk.h"
+#include "runtime/framework/gbk.h"
 #include "runtime/heap.h"
-#include "runtime/helper_table.h"
+#include "runtime/helper_operations.h"
 #include "runtime/runtime_notify.h"
 #include "speech/speech_library.h"
 #include "speech/speech_unit.h"
@@ -89,7 +90,9 @@ class SpeechObject {
     return vx::CallLibraryCommand(vx::kSpeechLibraryNumber, vx::SpeechCommands()[number],
                                   static_cast<int>(arguments.size()), arguments.data());
   }
-  bool Logical(int number, std::vector<vx::MDATA> arguments = {}) { return Call(number, std::move(arguments)).intValue; }
+  bool Logical(int number, std::vector<vx::MDATA> arguments = {}) {
+    return Call(number, std::move(arguments)).intValue;
+  }
 
  private:
   alignas(8) uint32_t block_[2] = {0, 0};

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "runtime/gbk.h"
+#include "runtime/framework/gbk.h"
 
 namespace voxlet_say {
 namespace {
@@ -20,8 +20,8 @@ std::wstring WideFromUtf8(const std::string& utf8) {
 bool IsUtf8WithMultiByteSequences(const std::string& bytes) {
   bool multiByte = false;
   for (char c : bytes) multiByte = multiByte || (static_cast<unsigned char>(c) & 0x80);
-  return multiByte && MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(),
-                                          static_cast<int>(bytes.size()), nullptr, 0) > 0;
+  return multiByte && MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()),
+                                          nullptr, 0) > 0;
 }
 
 }  // namespace
@@ -42,11 +42,10 @@ bool ReadTextFileAsGbk(const std::wstring& path, std::string* gbk) {
 
 std::string Utf8FromGbk(const std::string& gbk) {
   std::wstring wide = vx::WideFromGbk(gbk);
-  int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
-                                   nullptr);
+  int length =
+      WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
   std::string utf8(length, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length, nullptr,
-                      nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length, nullptr, nullptr);
   return utf8;
 }
 

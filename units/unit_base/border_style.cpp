@@ -6,12 +6,18 @@ namespace vx {
 
 BorderBits BorderStyleBits(int32_t borderStyle) {
   switch (ClampPickList(borderStyle, border_style::kCount)) {
-    case border_style::kSunken: return {0, kExStyleClientEdge};
-    case border_style::kRaised: return {0, kExStyleDlgModalFrame};
-    case border_style::kThinSunken: return {0, kExStyleStaticEdge};
-    case border_style::kMirror: return {0, kExStyleClientEdge | kExStyleDlgModalFrame};
-    case border_style::kSingleLine: return {kStyleBorder, 0};
-    default: return {0, 0};
+    case border_style::kSunken:
+      return {0, window_style::kExClientEdge};
+    case border_style::kRaised:
+      return {0, window_style::kExDlgModalFrame};
+    case border_style::kThinSunken:
+      return {0, window_style::kExStaticEdge};
+    case border_style::kMirror:
+      return {0, window_style::kExClientEdge | window_style::kExDlgModalFrame};
+    case border_style::kSingleLine:
+      return {window_style::kBorder, 0};
+    default:
+      return {0, 0};
   }
 }
 

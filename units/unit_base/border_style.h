@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "units/unit_base/style_bits.h"
+
 namespace vx {
 
 namespace border_style {
@@ -16,16 +18,10 @@ constexpr int32_t kSingleLine = 5;
 constexpr int32_t kCount = 6;
 }  // namespace border_style
 
-// The window style bits involved, by their Windows values (this header is also
-// built where windows.h is not available).
-constexpr uint32_t kStyleBorder = 0x00800000;          // WS_BORDER
-constexpr uint32_t kExStyleDlgModalFrame = 0x00000001;  // WS_EX_DLGMODALFRAME
-constexpr uint32_t kExStyleClientEdge = 0x00000200;     // WS_EX_CLIENTEDGE
-constexpr uint32_t kExStyleStaticEdge = 0x00020000;     // WS_EX_STATICEDGE
-
 // The bits a border style owns; they are cleared before the style's own are set.
-constexpr uint32_t kBorderStyleMask = kStyleBorder;
-constexpr uint32_t kBorderExStyleMask = kExStyleDlgModalFrame | kExStyleClientEdge | kExStyleStaticEdge;
+constexpr uint32_t kBorderStyleMask = window_style::kBorder;
+constexpr uint32_t kBorderExStyleMask =
+    window_style::kExDlgModalFrame | window_style::kExClientEdge | window_style::kExStaticEdge;
 
 struct BorderBits {
   uint32_t style;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "runtime/gbk.h"
-#include "units/unit_base/stored_font.h"
+#include "runtime/framework/gbk.h"
+#include "units/unit_base/unit_logfont.h"
 
 namespace vx {
 namespace {
@@ -53,8 +53,6 @@ void UnitFont::Apply(HWND control, std::span<const uint8_t> fontValue) {
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Make(fontValue)), TRUE);
 }
 
-HFONT UnitFont::handle() const {
-  return owned_ ? owned_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-}
+HFONT UnitFont::handle() const { return owned_ ? owned_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
 }  // namespace vx

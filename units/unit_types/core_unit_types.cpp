@@ -1,72 +1,75 @@
 #include "units/unit_types/core_unit_types.h"
 
 #include <array>
-#include <span>
 
+#include "contract/runtime_link.h"
 #include "units/unit_types/core_property_tables.h"
-#include "units/window/window_interface.h"
+#include "units/window/window_type.h"
 
 namespace vx {
-
-void* NoUnitOperations(int32_t) { return nullptr; }
-
 namespace {
-
-// Each type's GetInterface; a unit type plugs its own in here once it is built.
-constexpr GetInterfaceFn kWindowOperations = WindowUnitOperations;
-constexpr GetInterfaceFn kEditBoxOperations = NoUnitOperations;
-constexpr GetInterfaceFn kGroupBoxOperations = NoUnitOperations;
-constexpr GetInterfaceFn kLabelOperations = NoUnitOperations;
-constexpr GetInterfaceFn kButtonOperations = NoUnitOperations;
-constexpr GetInterfaceFn kComboBoxOperations = NoUnitOperations;
-constexpr GetInterfaceFn kProcessBarOperations = NoUnitOperations;
-constexpr GetInterfaceFn kSliderBarOperations = NoUnitOperations;
-constexpr GetInterfaceFn kCommonDlgOperations = NoUnitOperations;
 
 constexpr uint32_t SlotIndex(uint32_t unitTypeCode) { return (unitTypeCode & 0xFFFF) - 1; }
 
-// Description, methods, icon, events and elements are not used by this program.
-constexpr UnitTypeInfo UnitType(const char* chineseName, const char* englishName, uint32_t stateFlags,
-                                std::span<const UnitPropertyInfo> properties, GetInterfaceFn getInterface) {
-  return {chineseName, englishName,  nullptr, 0, nullptr, stateFlags, 0, 0, nullptr,
-          static_cast<uint32_t>(properties.size()), properties.data(), getInterface, 0, nullptr};
+// A type whose unit is not built yet: its record, no operations.
+void* NoUnitOperations(int32_t) { return nullptr; }
+constexpr UnitTypeInfo PendingType(const char* chineseName, const char* englishName, uint32_t stateFlags,
+                                   std::span<const UnitPropertyInfo> properties) {
+  return {chineseName,
+          englishName,
+          nullptr,
+          0,
+          nullptr,
+          stateFlags,
+          0,
+          0,
+          nullptr,
+          static_cast<uint32_t>(properties.size()),
+          properties.data(),
+          NoUnitOperations,
+          0,
+          nullptr};
 }
 
-constexpr std::array<UnitTypeInfo, kCoreUnitTypeSlots> BuildTable() {
+// Every type record in its slot; the records come from the types' own folders.
+std::array<UnitTypeInfo, kCoreUnitTypeSlots> BuildTable() {
   namespace code = core_unit_type;
   namespace props = core_properties;
   std::array<UnitTypeInfo, kCoreUnitTypeSlots> table{};
-  table[SlotIndex(code::kWindow)] = UnitType("窗口", "window", 0x800000D0, props::kWindow, kWindowOperations);
-  table[SlotIndex(code::kEditBox)] =
-      UnitType("编辑框", "EditBox", 0x80000040, props::kEditBox, kEditBoxOperations);
-  table[SlotIndex(code::kGroupBox)] =
-      UnitType("分组框", "GroupBox", 0x840140C0, props::kGroupBox, kGroupBoxOperations);
-  table[SlotIndex(code::kLabel)] = UnitType("标签", "Label", 0x84012040, props::kLabel, kLabelOperations);
-  table[SlotIndex(code::kButton)] = UnitType("按钮", "Button", 0x80000840, props::kButton, kButtonOperations);
-  table[SlotIndex(code::kComboBox)] =
-      UnitType("组合框", "ComboBox", 0x80000240, props::kComboBox, kComboBoxOperations);
-  table[SlotIndex(code::kProcessBar)] =
-      UnitType("进度条", "ProcessBar", 0x84010040, props::kProcessBar, kProcessBarOperations);
-  table[SlotIndex(code::kSliderBar)] =
-      UnitType("滑块条", "SliderBar", 0x80000040, props::kSliderBar, kSliderBarOperations);
-  table[SlotIndex(code::kCommonDlg)] =
-      UnitType("通用对话框", "CommonDlg", 0x80008040, props::kCommonDlg, kCommonDlgOperations);
+  table[SlotIndex(code::kWindow)] = WindowUnitType();
+  table[SlotIndex(code::kEditBox)] = PendingType("编辑框", "EditBox", 0x80000040, props::kEditBox);
+  table[SlotIndex(code::kGroupBox)] = PendingType("分组框", "GroupBox", 0x840140C0, props::kGroupBox);
+  table[SlotIndex(code::kLabel)] = PendingType("标签", "Label", 0x84012040, props::kLabel);
+  table[SlotIndex(code::kButton)] = PendingType("按钮", "Button", 0x80000840, props::kButton);
+  table[SlotIndex(code::kComboBox)] = PendingType("组合框", "ComboBox", 0x80000240, props::kComboBox);
+  table[SlotIndex(code::kProcessBar)] = PendingType("进度条", "ProcessBar", 0x84010040, props::kProcessBar);
+  table[SlotIndex(code::kSliderBar)] = PendingType("滑块条", "SliderBar", 0x80000040, props::kSliderBar);
+  table[SlotIndex(code::kCommonDlg)] = PendingType("通用对话框", "CommonDlg", 0x80008040, props::kCommonDlg);
   return table;
 }
 
-constinit const std::array<UnitTypeInfo, kCoreUnitTypeSlots> kCoreUnitTypes = BuildTable();
-
-constinit const LibraryRecord kCoreLibrary = {nullptr, kCoreUnitTypeSlots, kCoreUnitTypes.data()};
+const std::array<UnitTypeInfo, kCoreUnitTypeSlots>& CoreUnitTypes() {
+  static const std::array<UnitTypeInfo, kCoreUnitTypeSlots> table = BuildTable();
+  return table;
+}
 
 }  // namespace
 
-const LibraryRecord& CoreLibrary() { return kCoreLibrary; }
+intptr_t CoreLibraryNotify(int32_t code, intptr_t param1, intptr_t) {
+  if (code == library_notice::kStart) CoreRuntime().Connect(reinterpret_cast<NotifyFn>(param1));
+  return 0;
+}
+
+const LibraryRecord& CoreLibrary() {
+  static const LibraryRecord library = {CoreLibraryNotify, kCoreUnitTypeSlots, CoreUnitTypes().data()};
+  return library;
+}
 
 const UnitTypeInfo* CoreUnitType(uint32_t unitTypeCode) {
   if (unitTypeCode >> 16 != kCoreLibraryNumber) return nullptr;
   uint32_t slot = unitTypeCode & 0xFFFF;
   if (slot == 0 || slot > kCoreUnitTypeSlots) return nullptr;
-  const UnitTypeInfo& type = kCoreUnitTypes[slot - 1];
+  const UnitTypeInfo& type = CoreUnitTypes()[slot - 1];
   return type.chineseName ? &type : nullptr;
 }
 

@@ -1,11 +1,11 @@
-// The core library's table of unit types, as the program's LibraryRecord carries
-// it: 51 slots, type code 0x0001NNNN for slot NNNN (counted from 1).
+// The core library as the program links it (library 1): its notice entry and its
+// table of unit types, 51 slots, type code 0x0001NNNN for slot NNNN (counted from 1).
 #pragma once
 
 #include <cstdint>
 
-#include "runtime/program.h"
-#include "units/unit_type.h"
+#include "contract/program.h"
+#include "contract/unit_type.h"
 
 namespace vx {
 
@@ -25,15 +25,14 @@ constexpr uint32_t kSliderBar = 0x00010014;
 constexpr uint32_t kCommonDlg = 0x0001001F;
 }  // namespace core_unit_type
 
-// The core library: no notice entry yet, and the unit-type table.
+// Notice 1 connects the library's units and commands to the runtime entry given
+// in param1 and answers 0; other notices answer 0 and do nothing.
+intptr_t CoreLibraryNotify(int32_t code, intptr_t param1, intptr_t param2);
+
 const LibraryRecord& CoreLibrary();
 
 // The record of a core unit type, or null for another library's code, a slot
 // outside the table or an empty slot.
 const UnitTypeInfo* CoreUnitType(uint32_t unitTypeCode);
-
-// The GetInterface of a unit type whose operations are not built yet: it offers
-// none, so the runtime cannot create units of that type.
-void* NoUnitOperations(int32_t number);
 
 }  // namespace vx

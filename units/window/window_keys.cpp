@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "runtime/gbk.h"
-#include "runtime/unit_lookup.h"
-#include "units/window/key_codes.h"
-#include "units/window/unit_events.h"
+#include "runtime/framework/gbk.h"
+#include "runtime/framework/module_path.h"
+#include "units/unit_base/key_codes.h"
+#include "units/unit_base/unit_events.h"
 #include "units/window/window_navigation.h"
 #include "units/window/window_unit.h"
 
@@ -22,18 +22,16 @@ constexpr uint32_t kMnemonicTypes = unit_state::kArrowKeysMoveFocus | unit_state
 
 bool Held(int virtualKey) { return GetKeyState(virtualKey) < 0; }
 
-UnitObject* ObjectIn(const UnitEntry& entry) { return static_cast<UnitObject*>(entry.object()); }
-
-bool HasFlag(const UnitEntry& entry, uint32_t flag) {
-  const UnitTypeInfo* type = UnitTypeOf(entry);
-  return type && (type->stateFlags & flag);
+template <typename Operation>
+Operation TypeOperation(const WindowUnitView& unit, int32_t number) {
+  return unit.type && unit.type->getInterface ? reinterpret_cast<Operation>(unit.type->getInterface(number)) : nullptr;
 }
 
-bool IsEnabledDefaultButton(const UnitEntry& entry) {
-  HWND control = ControlOf(entry);
-  if (!control || !IsWindowEnabled(control) || !HasFlag(entry, unit_state::kDefaultButton)) return false;
-  auto isDefault = UnitOperation<IsDefaultButtonFn>(UnitTypeOf(entry), unit_interface::kIsDefaultButton);
-  return isDefault && isDefault(ObjectIn(entry)) != 0;
+bool IsEnabledDefaultButton(const WindowUnitView& unit) {
+  HWND control = ControlOf(unit);
+  if (!control || !IsWindowEnabled(control) || !HasTypeFlag(unit, unit_state::kDefaultButton)) return false;
+  auto isDefault = TypeOperation<IsDefaultButtonFn>(unit, unit_interface::kIsDefaultButton);
+  return isDefault && isDefault(unit.object) != 0;
 }
 
 // "&" followed by the key's letter in either case or its digit; "&&" is a literal.
@@ -53,30 +51,32 @@ bool HasMnemonic(HWND control, uint32_t key) {
   return false;
 }
 
-// The unit whose own control is the window, or null.
-UnitEntry* UnitWithControl(WindowRecord& window, HWND control) {
-  for (size_t i = 1; i < window.units.size(); ++i) {
-    UnitEntry& entry = window.units.Item(i);
-    if (entry.unit() && ControlOf(entry) == control) return &entry;
-  }
-  return nullptr;
-}
-
 int32_t CommonEventOf(UINT message) {
   switch (message) {
-    case WM_LBUTTONDOWN: return common_event::kLeftButtonDown;
-    case WM_LBUTTONUP: return common_event::kLeftButtonUp;
-    case WM_LBUTTONDBLCLK: return common_event::kDoubleClicked;
-    case WM_RBUTTONDOWN: return common_event::kRightButtonDown;
-    case WM_RBUTTONUP: return common_event::kRightButtonUp;
-    case WM_MOUSEMOVE: return common_event::kMouseMoved;
+    case WM_LBUTTONDOWN:
+      return common_event::kLeftButtonDown;
+    case WM_LBUTTONUP:
+      return common_event::kLeftButtonUp;
+    case WM_LBUTTONDBLCLK:
+      return common_event::kDoubleClicked;
+    case WM_RBUTTONDOWN:
+      return common_event::kRightButtonDown;
+    case WM_RBUTTONUP:
+      return common_event::kRightButtonUp;
+    case WM_MOUSEMOVE:
+      return common_event::kMouseMoved;
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: return common_event::kKeyDown;
+    case WM_SYSKEYDOWN:
+      return common_event::kKeyDown;
     case WM_KEYUP:
-    case WM_SYSKEYUP: return common_event::kKeyUp;
-    case WM_CHAR: return common_event::kCharTyped;
-    case WM_MOUSEWHEEL: return common_event::kWheelTurned;
-    default: return 0;
+    case WM_SYSKEYUP:
+      return common_event::kKeyUp;
+    case WM_CHAR:
+      return common_event::kCharTyped;
+    case WM_MOUSEWHEEL:
+      return common_event::kWheelTurned;
+    default:
+      return 0;
   }
 }
 
@@ -98,9 +98,9 @@ bool WindowUnit::PreTranslateMessage(MSG* message) {
 bool WindowUnit::StartsDrag(const MSG& message) {
   if (!data_.dragAnywhere || message.message != WM_LBUTTONDOWN) return false;
   if (message.hwnd != handle()) {
-    WindowRecord* window = WindowRecordOf(windowId());
-    UnitEntry* unit = window ? UnitWithControl(*window, message.hwnd) : nullptr;
-    if (!unit || !HasFlag(*unit, unit_state::kDragsWindow)) return false;
+    WindowUnitList units = Units();
+    const WindowUnitView* unit = UnitWithControl(units, message.hwnd);
+    if (!unit || !HasTypeFlag(*unit, unit_state::kDragsWindow)) return false;
   }
   ReleaseCapture();
   SendMessageW(handle(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(message.pt.x, message.pt.y));
@@ -108,16 +108,15 @@ bool WindowUnit::StartsDrag(const MSG& message) {
 }
 
 bool WindowUnit::HandleKey(const MSG& message) {
-  WindowRecord* window = WindowRecordOf(windowId());
-  if (!window) return false;
   bool ctrl = Held(VK_CONTROL), shift = Held(VK_SHIFT), alt = Held(VK_MENU);
   auto virtualKey = static_cast<uint32_t>(message.wParam);
   uint32_t key = KeyWithModifiers(virtualKey, ctrl, shift, alt);
   HWND focus = GetFocus();
-  UnitEntry* focused = focus ? UnitHolding(*window, focus) : nullptr;
+  WindowUnitList units = Units();
+  const WindowUnitView* focused = focus ? UnitHolding(units, focus) : nullptr;
   if (focused) {
-    auto wantsKey = UnitOperation<WantsKeyFn>(UnitTypeOf(*focused), unit_interface::kWantsKey);
-    if (wantsKey && wantsKey(ObjectIn(*focused), key)) return false;
+    auto wantsKey = TypeOperation<WantsKeyFn>(*focused, unit_interface::kWantsKey);
+    if (wantsKey && wantsKey(focused->object, key)) return false;
   }
   uint32_t bare = key & key_modifier::kKeyMask;
   uint32_t modifiers = key & ~key_modifier::kKeyMask;
@@ -137,7 +136,7 @@ bool WindowUnit::HandleKey(const MSG& message) {
     return true;
   }
   bool arrow = bare == VK_LEFT || bare == VK_UP || bare == VK_RIGHT || bare == VK_DOWN;
-  if (arrow && modifiers == 0 && focused && HasFlag(*focused, unit_state::kArrowKeysMoveFocus)) {
+  if (arrow && modifiers == 0 && focused && HasTypeFlag(*focused, unit_state::kArrowKeysMoveFocus)) {
     return MoveWithinGroup(*focused, bare == VK_RIGHT || bare == VK_DOWN);
   }
   bool letterOrDigit = (bare >= 'A' && bare <= 'Z') || (bare >= '0' && bare <= '9');
@@ -146,21 +145,19 @@ bool WindowUnit::HandleKey(const MSG& message) {
 }
 
 bool WindowUnit::ClickDefaultButton(HWND focus) {
-  WindowRecord* window = WindowRecordOf(windowId());
-  if (!window) return false;
-  UnitEntry* focused = focus ? UnitHolding(*window, focus) : nullptr;
+  WindowUnitList units = Units();
+  const WindowUnitView* focused = focus ? UnitHolding(units, focus) : nullptr;
   if (focused && IsEnabledDefaultButton(*focused)) {
-    RaiseUnitEvent(windowId(), focused->id(), kClickEvent);
+    RaiseUnitEvent(windowId(), focused->id, kClickEvent);
     return true;
   }
   if (data_.enterMovesFocus) {
     MoveFocus(true);
     return true;
   }
-  for (size_t i = 1; i < window->units.size(); ++i) {
-    UnitEntry& entry = window->units.Item(i);
-    if (entry.unit() && IsEnabledDefaultButton(entry)) {
-      RaiseUnitEvent(windowId(), entry.id(), kClickEvent);
+  for (size_t i = 1; i < units.size(); ++i) {
+    if (IsEnabledDefaultButton(units[i])) {
+      RaiseUnitEvent(windowId(), units[i].id, kClickEvent);
       return true;
     }
   }
@@ -168,36 +165,33 @@ bool WindowUnit::ClickDefaultButton(HWND focus) {
 }
 
 bool WindowUnit::ActOnMnemonic(uint32_t key) {
-  WindowRecord* window = WindowRecordOf(windowId());
-  if (!window) return false;
-  for (size_t i = 1; i < window->units.size(); ++i) {
-    UnitEntry& entry = window->units.Item(i);
-    HWND control = ControlOf(entry);
-    const UnitTypeInfo* type = UnitTypeOf(entry);
-    if (!control || !type || !IsWindowVisible(control) || !IsWindowEnabled(control)) continue;
-    uint32_t flags = type->stateFlags;
+  WindowUnitList units = Units();
+  for (size_t i = 1; i < units.size(); ++i) {
+    const WindowUnitView& unit = units[i];
+    HWND control = ControlOf(unit);
+    if (!control || !unit.type || !IsWindowVisible(control) || !IsWindowEnabled(control)) continue;
+    uint32_t flags = unit.type->stateFlags;
     if (!(flags & kMnemonicTypes) || (flags & unit_state::kNeverShown) || !HasMnemonic(control, key)) continue;
 
     if (flags & unit_state::kMnemonicToggles) {
-      SendMessageW(control, BM_SETCHECK, SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? BST_UNCHECKED
-                                                                                                 : BST_CHECKED, 0);
+      SendMessageW(control, BM_SETCHECK,
+                   SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED, 0);
     }
     if (flags & unit_state::kArrowKeysMoveFocus) {
-      for (size_t j = 1; j < window->units.size(); ++j) {
-        UnitEntry& other = window->units.Item(j);
-        HWND otherControl = ControlOf(other);
-        if (otherControl && GetParent(otherControl) == GetParent(control) && UnitTypeOf(other) == type) {
-          SendMessageW(otherControl, BM_SETCHECK, otherControl == control ? BST_CHECKED : BST_UNCHECKED, 0);
+      for (size_t j = 1; j < units.size(); ++j) {
+        HWND other = ControlOf(units[j]);
+        if (other && GetParent(other) == GetParent(control) && units[j].type == unit.type) {
+          SendMessageW(other, BM_SETCHECK, other == control ? BST_CHECKED : BST_UNCHECKED, 0);
         }
       }
     }
     if (flags & (unit_state::kArrowKeysMoveFocus | unit_state::kDefaultButton | unit_state::kMnemonicToggles)) {
-      RaiseUnitEvent(windowId(), entry.id(), kClickEvent);
+      RaiseUnitEvent(windowId(), unit.id, kClickEvent);
     } else if (flags & unit_state::kMnemonicFocusesNext) {
-      if (UnitEntry* next = NextInNavigation(*window, &entry, true)) SetFocus(ControlOf(*next));
+      if (const WindowUnitView* next = NextInNavigation(units, &unit, true)) SetFocus(ControlOf(*next));
     } else if (flags & unit_state::kMnemonicEntersGroup) {
-      for (UnitEntry* candidate : NavigationCandidates(*window)) {
-        if (candidate->unit()->parent == entry.id()) {
+      for (const WindowUnitView* candidate : NavigationCandidates(units)) {
+        if (candidate->parent == unit.id) {
           SetFocus(ControlOf(*candidate));
           break;
         }
@@ -211,8 +205,7 @@ bool WindowUnit::ActOnMnemonic(uint32_t key) {
 void WindowUnit::OpenHelp() {
   std::wstring file = WideFromGbk(data_.helpFile);
   if (file.empty()) {
-    wchar_t path[MAX_PATH * 2];
-    file.assign(path, GetModuleFileNameW(nullptr, path, MAX_PATH * 2));
+    file = ModuleFileName();
     size_t dot = file.rfind(L'.');
     if (dot != std::wstring::npos && dot > file.rfind(L'\\')) file.resize(dot);
     file += L".hlp";
@@ -228,49 +221,50 @@ void WindowUnit::OpenHelp() {
 
 // Among the units of the focused one's kind under the same parent, in template
 // order: the next (or previous) takes the focus and the check, and is clicked.
-bool WindowUnit::MoveWithinGroup(UnitEntry& focused, bool forward) {
-  WindowRecord* window = WindowRecordOf(windowId());
+// Only handles and ids are kept across SetFocus, whose handlers may destroy units.
+bool WindowUnit::MoveWithinGroup(const WindowUnitView& focused, bool forward) {
+  WindowUnitList units = Units();
   HWND focusedControl = ControlOf(focused);
-  if (!window || !focusedControl) return false;
-  std::vector<UnitEntry*> group;
-  for (size_t i = 1; i < window->units.size(); ++i) {
-    UnitEntry& entry = window->units.Item(i);
-    HWND control = ControlOf(entry);
-    if (!control || UnitTypeOf(entry) != UnitTypeOf(focused) || GetParent(control) != GetParent(focusedControl)) {
-      continue;
-    }
-    if (&entry == &focused || (IsWindowVisible(control) && IsWindowEnabled(control))) group.push_back(&entry);
+  if (!focusedControl) return false;
+  std::vector<const WindowUnitView*> group;
+  for (size_t i = 1; i < units.size(); ++i) {
+    const WindowUnitView& unit = units[i];
+    HWND control = ControlOf(unit);
+    if (!control || unit.type != focused.type || GetParent(control) != GetParent(focusedControl)) continue;
+    if (unit.id == focused.id || (IsWindowVisible(control) && IsWindowEnabled(control))) group.push_back(&unit);
   }
-  auto at = std::find(group.begin(), group.end(), &focused);
+  auto at = std::find_if(group.begin(), group.end(), [&](const WindowUnitView* u) { return u->id == focused.id; });
   if (group.size() < 2 || at == group.end()) return false;
   size_t index = static_cast<size_t>(at - group.begin());
-  UnitEntry* next = group[(index + (forward ? 1 : group.size() - 1)) % group.size()];
-  SetFocus(ControlOf(*next));
-  for (UnitEntry* member : group) {
-    SendMessageW(ControlOf(*member), BM_SETCHECK, member == next ? BST_CHECKED : BST_UNCHECKED, 0);
+  const WindowUnitView* next = group[(index + (forward ? 1 : group.size() - 1)) % group.size()];
+  HWND nextControl = ControlOf(*next);
+  uint32_t nextId = next->id;
+  std::vector<HWND> members;
+  for (const WindowUnitView* member : group) members.push_back(ControlOf(*member));
+  SetFocus(nextControl);
+  for (HWND member : members) {
+    if (IsWindow(member)) SendMessageW(member, BM_SETCHECK, member == nextControl ? BST_CHECKED : BST_UNCHECKED, 0);
   }
-  RaiseUnitEvent(windowId(), next->id(), kClickEvent);
+  RaiseUnitEvent(windowId(), nextId, kClickEvent);
   return true;
 }
 
 void WindowUnit::MoveFocus(bool forward) {
-  WindowRecord* window = WindowRecordOf(windowId());
-  if (!window) return;
   HWND focus = GetFocus();
-  UnitEntry* focused = focus ? UnitHolding(*window, focus) : nullptr;
-  if (UnitEntry* next = NextInNavigation(*window, focused, forward)) SetFocus(ControlOf(*next));
+  WindowUnitList units = Units();
+  const WindowUnitView* focused = focus ? UnitHolding(units, focus) : nullptr;
+  if (const WindowUnitView* next = NextInNavigation(units, focused, forward)) SetFocus(ControlOf(*next));
 }
 
 bool WindowUnit::RaiseCommonEvent(MSG& message) {
   int32_t event = CommonEventOf(message.message);
   if (event == 0) return false;
-  WindowRecord* window = WindowRecordOf(windowId());
-  if (!window) return false;
   uint32_t unitId = 0;
   if (message.hwnd != handle()) {
-    UnitEntry* unit = UnitWithControl(*window, message.hwnd);
+    WindowUnitList units = Units();
+    const WindowUnitView* unit = UnitWithControl(units, message.hwnd);
     if (!unit) return false;
-    unitId = unit->id();
+    unitId = unit->id;
   }
   int32_t modifiers = EventModifiers(Held(VK_CONTROL), Held(VK_SHIFT), Held(VK_MENU));
   EventAnswer answer;
@@ -292,9 +286,9 @@ bool WindowUnit::RaiseCommonEvent(MSG& message) {
                               {static_cast<int16_t>(HIWORD(message.wParam)) / WHEEL_DELTA, modifiers});
       break;
     default:
-      answer = RaiseUnitEvent(windowId(), unitId, event,
-                              {static_cast<int16_t>(LOWORD(message.lParam)),
-                               static_cast<int16_t>(HIWORD(message.lParam)), modifiers});
+      answer = RaiseUnitEvent(
+          windowId(), unitId, event,
+          {static_cast<int16_t>(LOWORD(message.lParam)), static_cast<int16_t>(HIWORD(message.lParam)), modifiers});
       break;
   }
   return answer.refused();

@@ -2,56 +2,42 @@
 
 #include <algorithm>
 
-#include "runtime/runtime_notify.h"
-#include "units/unit_object.h"
+#include "contract/common_properties.h"
 
 namespace vx {
 
-WindowRecord* WindowRecordOf(uint32_t windowId) {
-  auto* table = reinterpret_cast<WindowTable*>(RuntimeNotify(notify::kWindowTable, 0, 0));
-  return table ? table->Find(windowId) : nullptr;
+const WindowUnitView* UnitWithControl(const WindowUnitList& units, HWND control) {
+  for (size_t i = 1; i < units.size(); ++i) {
+    if (units[i].control && ControlOf(units[i]) == control) return &units[i];
+  }
+  return nullptr;
 }
 
-const UnitTypeInfo* UnitTypeOf(const UnitEntry& entry) {
-  if (!entry.unit()) return nullptr;
-  return reinterpret_cast<const UnitTypeInfo*>(RuntimeNotify(notify::kUnitTypeInfo, entry.unit()->typeCode, 0));
-}
-
-HWND ControlOf(const UnitEntry& entry) {
-  auto* object = static_cast<UnitObject*>(entry.object());
-  return object && object->IsLive() ? object->handle() : nullptr;
-}
-
-UnitEntry* UnitHolding(WindowRecord& window, HWND child) {
+const WindowUnitView* UnitHolding(const WindowUnitList& units, HWND child) {
   for (HWND at = child; at; at = GetParent(at)) {
-    for (size_t i = 1; i < window.units.size(); ++i) {
-      UnitEntry& entry = window.units.Item(i);
-      if (entry.unit() && ControlOf(entry) == at) return &entry;
-    }
+    if (const WindowUnitView* unit = UnitWithControl(units, at)) return unit;
     if (!(GetWindowLongW(at, GWL_STYLE) & WS_CHILD)) break;
   }
   return nullptr;
 }
 
-std::vector<UnitEntry*> NavigationCandidates(WindowRecord& window) {
-  std::vector<UnitEntry*> candidates;
-  for (size_t i = 1; i < window.units.size(); ++i) {
-    UnitEntry& entry = window.units.Item(i);
-    HWND control = ControlOf(entry);
-    const UnitTypeInfo* type = UnitTypeOf(entry);
-    if (!control || !type || !IsWindowVisible(control) || !IsWindowEnabled(control)) continue;
-    if (type->stateFlags & (unit_state::kNeverShown | unit_state::kNoNavigationFocus)) continue;
-    if (!(entry.unit()->stateFlags & kUnitTakesFocus)) continue;
-    candidates.push_back(&entry);
+std::vector<const WindowUnitView*> NavigationCandidates(const WindowUnitList& units) {
+  std::vector<const WindowUnitView*> candidates;
+  for (size_t i = 1; i < units.size(); ++i) {
+    const WindowUnitView& unit = units[i];
+    HWND control = ControlOf(unit);
+    if (!control || !unit.type || !IsWindowVisible(control) || !IsWindowEnabled(control)) continue;
+    if (HasTypeFlag(unit, unit_state::kNeverShown | unit_state::kNoNavigationFocus)) continue;
+    if (!(unit.stateFlags & kUnitTakesFocus)) continue;
+    candidates.push_back(&unit);
   }
-  std::stable_sort(candidates.begin(), candidates.end(), [](const UnitEntry* a, const UnitEntry* b) {
-    return a->unit()->tabOrder < b->unit()->tabOrder;
-  });
+  std::stable_sort(candidates.begin(), candidates.end(),
+                   [](const WindowUnitView* a, const WindowUnitView* b) { return a->tabOrder < b->tabOrder; });
   return candidates;
 }
 
-UnitEntry* NextInNavigation(WindowRecord& window, const UnitEntry* from, bool forward) {
-  std::vector<UnitEntry*> candidates = NavigationCandidates(window);
+const WindowUnitView* NextInNavigation(const WindowUnitList& units, const WindowUnitView* from, bool forward) {
+  std::vector<const WindowUnitView*> candidates = NavigationCandidates(units);
   if (candidates.empty()) return nullptr;
   auto at = std::find(candidates.begin(), candidates.end(), from);
   if (at != candidates.end()) {
@@ -59,16 +45,15 @@ UnitEntry* NextInNavigation(WindowRecord& window, const UnitEntry* from, bool fo
     ptrdiff_t count = static_cast<ptrdiff_t>(candidates.size());
     return candidates[static_cast<size_t>((index + (forward ? 1 : count - 1)) % count)];
   }
-  if (!from || !from->unit()) return forward ? candidates.front() : candidates.back();
-  int32_t tabIndex = from->unit()->tabOrder;
+  if (!from) return forward ? candidates.front() : candidates.back();
   if (forward) {
-    for (UnitEntry* candidate : candidates) {
-      if (candidate->unit()->tabOrder > tabIndex) return candidate;
+    for (const WindowUnitView* candidate : candidates) {
+      if (candidate->tabOrder > from->tabOrder) return candidate;
     }
     return candidates.front();
   }
   for (auto it = candidates.rbegin(); it != candidates.rend(); ++it) {
-    if ((*it)->unit()->tabOrder < tabIndex) return *it;
+    if ((*it)->tabOrder < from->tabOrder) return *it;
   }
   return candidates.back();
 }

@@ -6,27 +6,28 @@
 
 #include <vector>
 
-#include "runtime/template/window_template.h"
-#include "units/unit_type.h"
+#include "contract/window_units.h"
 
 namespace vx {
 
-// The loaded window's record in the runtime's WindowTable, or null.
-WindowRecord* WindowRecordOf(uint32_t windowId);
-const UnitTypeInfo* UnitTypeOf(const UnitEntry& entry);
-// The unit's control when created, else null.
-HWND ControlOf(const UnitEntry& entry);
-
+// The unit (not the window's own entry) whose control is exactly the window.
+const WindowUnitView* UnitWithControl(const WindowUnitList& units, HWND control);
 // The unit (not the window's own entry) whose control is the window or holds it.
-UnitEntry* UnitHolding(WindowRecord& window, HWND child);
+const WindowUnitView* UnitHolding(const WindowUnitList& units, HWND child);
 
 // Created, visible and enabled units with the tab-stop bit, whose type may take
 // the focus, ordered by tab index (template order among equals).
-std::vector<UnitEntry*> NavigationCandidates(WindowRecord& window);
+std::vector<const WindowUnitView*> NavigationCandidates(const WindowUnitList& units);
 
 // The candidate after (or before) `from`, wrapping; from a unit that is not a
 // candidate (a label, a group box) the search starts at its tab index. Null when
 // there is no candidate.
-UnitEntry* NextInNavigation(WindowRecord& window, const UnitEntry* from, bool forward);
+const WindowUnitView* NextInNavigation(const WindowUnitList& units, const WindowUnitView* from, bool forward);
+
+// The unit's control when created, else null.
+inline HWND ControlOf(const WindowUnitView& unit) { return static_cast<HWND>(unit.control); }
+inline bool HasTypeFlag(const WindowUnitView& unit, uint32_t flag) {
+  return unit.type && (unit.type->stateFlags & flag);
+}
 
 }  // namespace vx

@@ -1,10 +1,10 @@
 #include "units/window/window_styles.h"
 
-#include "units/window/window_property_data.h"
+#include "units/window/window_data.h"
 
 namespace vx {
 
-WindowStyles FrameStyles(const WindowPropertyData& data, bool embedded) {
+WindowStyles FrameStyles(const WindowData& data, bool embedded) {
   namespace ws = window_style;
   WindowStyles styles = {0, 0};
   if (data.border != 0) {
@@ -21,7 +21,7 @@ WindowStyles FrameStyles(const WindowPropertyData& data, bool embedded) {
   return styles;
 }
 
-WindowStyles CreationStyles(const WindowPropertyData& data, uint32_t loaderBits, bool embedded, bool owned) {
+WindowStyles CreationStyles(const WindowData& data, uint32_t loaderBits, bool embedded, bool owned) {
   namespace ws = window_style;
   WindowStyles styles = FrameStyles(data, embedded);
   styles.style |= loaderBits | ws::kClipChildren;

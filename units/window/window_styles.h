@@ -4,27 +4,11 @@
 
 #include <cstdint>
 
+#include "units/unit_base/style_bits.h"
+
 namespace vx {
 
-class WindowPropertyData;
-
-// Windows style values (this header is also built where windows.h is not).
-namespace window_style {
-constexpr uint32_t kChild = 0x40000000;
-constexpr uint32_t kPopup = 0x80000000;
-constexpr uint32_t kMinimize = 0x20000000;
-constexpr uint32_t kMaximize = 0x01000000;
-constexpr uint32_t kClipChildren = 0x02000000;
-constexpr uint32_t kCaption = 0x00C00000;  // border and dialog frame
-constexpr uint32_t kDlgFrame = 0x00400000;
-constexpr uint32_t kSysMenu = 0x00080000;
-constexpr uint32_t kThickFrame = 0x00040000;
-constexpr uint32_t kMinimizeBox = 0x00020000;
-constexpr uint32_t kMaximizeBox = 0x00010000;
-constexpr uint32_t kExDlgModalFrame = 0x00000001;
-constexpr uint32_t kExToolWindow = 0x00000080;
-constexpr uint32_t kExClientEdge = 0x00000200;
-}  // namespace window_style
+struct WindowData;
 
 // The bits the frame and caption own; re-applying them replaces exactly these.
 constexpr uint32_t kFrameStyleMask = window_style::kCaption | window_style::kSysMenu | window_style::kThickFrame |
@@ -39,12 +23,12 @@ struct WindowStyles {
 
 // Frame, caption and box bits for these properties; embedded: the window was
 // created as a child of another window.
-WindowStyles FrameStyles(const WindowPropertyData& data, bool embedded);
+WindowStyles FrameStyles(const WindowData& data, bool embedded);
 
 // The styles CreateUnit gives the window: the loader's bits and WS_CLIPCHILDREN,
 // the frame, WS_MINIMIZE for a minimised start, WS_MAXIMIZE for a maximised start
 // of a resizable frame; an embedded window is a child without a thick frame, an
 // owned one a pop-up.
-WindowStyles CreationStyles(const WindowPropertyData& data, uint32_t loaderBits, bool embedded, bool owned);
+WindowStyles CreationStyles(const WindowData& data, uint32_t loaderBits, bool embedded, bool owned);
 
 }  // namespace vx

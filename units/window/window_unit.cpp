@@ -1,8 +1,12 @@
 #include "units/window/window_unit.h"
 
-#include "runtime/gbk.h"
-#include "runtime/runtime_notify.h"
-#include "units/window/unit_events.h"
+#include <algorithm>
+#include <vector>
+
+#include "contract/notify_codes.h"
+#include "contract/runtime_link.h"
+#include "runtime/framework/gbk.h"
+#include "units/unit_base/unit_events.h"
 #include "units/window/window_navigation.h"
 #include "units/window/window_region.h"
 #include "units/window/window_styles.h"
@@ -11,22 +15,12 @@ namespace vx {
 namespace {
 
 constexpr wchar_t kDefaultClassName[] = L"QRWindow";
-constexpr wchar_t kHiddenOwnerClass[] = L"_VX_HideOwner";
 
-BOOL CALLBACK FindHiddenOwner(HWND window, LPARAM lParam) {
-  wchar_t name[32];
-  if (GetClassNameW(window, name, 32) && lstrcmpW(name, kHiddenOwnerClass) == 0) {
-    *reinterpret_cast<HWND*>(lParam) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// The runtime's hidden owner window, made on this thread at start-up.
-HWND HiddenOwner() {
-  HWND found = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindHiddenOwner, reinterpret_cast<LPARAM>(&found));
-  return found;
+// The live window units of the process, for AlwaysOnTop: switching it off on one
+// window puts the others that asked for it back on top.
+std::vector<WindowUnit*>& LiveWindowUnits() {
+  static std::vector<WindowUnit*> units;
+  return units;
 }
 
 // Registers the class on first use. False when it cannot be registered; foreign
@@ -49,62 +43,66 @@ bool EnsureClass(const std::wstring& name, bool& foreign) {
   return RegisterClassW(&windowClass) != 0;
 }
 
-bool IsCentred(HWND window) {
-  RECT rect;
-  GetWindowRect(window, &rect);
-  int left = (GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2;
-  int top = (GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2;
-  return rect.left == left && rect.top == top;
+// Where a window of that outer size sits centred on the screen.
+POINT CentredOnScreen(int width, int height) {
+  return {(GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2};
 }
 
-void MoveToCentre(HWND window) {
+void MoveToCentreUnlessThere(HWND window) {
   RECT rect;
   GetWindowRect(window, &rect);
-  int left = (GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2;
-  int top = (GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2;
-  SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  POINT centred = CentredOnScreen(rect.right - rect.left, rect.bottom - rect.top);
+  if (rect.left == centred.x && rect.top == centred.y) return;
+  SetWindowPos(window, nullptr, centred.x, centred.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
 
-bool WindowUnit::Create(uint32_t styleBits, HWND owner, HMENU menu, bool embedded, int32_t x, int32_t y,
-                        int32_t width, int32_t height) {
-  embedded_ = embedded && owner;
+WindowUnit::WindowUnit(uint32_t windowId, uint32_t unitId) : DataUnit(windowId, unitId) {
+  LiveWindowUnits().push_back(this);
+}
+
+WindowUnit::~WindowUnit() { std::erase(LiveWindowUnits(), this); }
+
+bool WindowUnit::Create(const UnitPlacement& placement) {
+  HWND owner = placement.parent;
+  auto menu = reinterpret_cast<HMENU>(static_cast<uintptr_t>(placement.reserved1));
+  embedded_ = placement.reserved2 != 0 && owner;
   std::wstring className = data_.windowClassName.empty() ? kDefaultClassName : WideFromGbk(data_.windowClassName);
   bool foreign = false;
   if (!EnsureClass(className, foreign)) return false;
 
-  WindowStyles styles = CreationStyles(data_, styleBits, embedded_, owner && !embedded_);
+  WindowStyles styles = CreationStyles(data_, placement.styleBits, embedded_, owner && !embedded_);
+  POINT at = {placement.x, placement.y};
   if (!embedded_ && data_.startPosition == start_position::kCentred) {
-    x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    at = CentredOnScreen(placement.width, placement.height);
   }
-  // Off the taskbar: owned by the hidden owner.
-  if (!embedded_ && !owner && RuntimeNotify(notify::kProgramMode, 0, 0) != 0 && !data_.showInTaskbar) {
-    owner = HiddenOwner();
+  // Off the taskbar: owned by the runtime's hidden owner.
+  if (!embedded_ && !owner && CoreRuntime().Notify(notify::kProgramMode) != 0 && !data_.showInTaskbar) {
+    owner = reinterpret_cast<HWND>(CoreRuntime().Notify(notify::kHiddenOwner));
   }
   std::wstring title = WideFromGbk(data_.caption);
   HWND window = nullptr;
   if (foreign) {
-    window = CreateWindowExW(styles.exStyle, className.c_str(), title.c_str(), styles.style, x, y, width, height,
-                             owner, menu, GetModuleHandleW(nullptr), nullptr);
+    window = CreateWindowExW(styles.exStyle, className.c_str(), title.c_str(), styles.style, at.x, at.y,
+                             placement.width, placement.height, owner, menu, GetModuleHandleW(nullptr), nullptr);
     if (window) SubclassWindow(window);
   } else {
-    window = CreateFrameworkWindow(styles.exStyle, className.c_str(), title.c_str(), styles.style, x, y, width,
-                                   height, owner, menu);
+    window = CreateFrameworkWindow(styles.exStyle, className.c_str(), title.c_str(), styles.style, at.x, at.y,
+                                   placement.width, placement.height, owner, menu);
   }
   if (!window) return false;
 
   ApplyFrameStyles();
   RECT rect;
   GetWindowRect(window, &rect);
-  if (rect.right - rect.left != width || rect.bottom - rect.top != height) {
-    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (rect.right - rect.left != placement.width || rect.bottom - rect.top != placement.height) {
+    SetWindowPos(window, nullptr, 0, 0, placement.width, placement.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  if (data_.shape != 0) ApplyShape(window, data_.shape);
+  if (data_.shape != 0) vx::ApplyShape(window, data_.shape);
   SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-  ApplyAlwaysOnTop();
-  if (!data_.movable) ApplyMovable();
+  ApplyTopmost();
+  if (!data_.movable) ApplyMoveCommand();
   return true;
 }
 
@@ -118,16 +116,15 @@ void WindowUnit::ApplyFrameStyles() {
   exStyle = (exStyle & ~kFrameExStyleMask) | frame.exStyle;
   SetWindowLongW(window, GWL_STYLE, static_cast<LONG>(style));
   SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(exStyle));
-  SetWindowPos(window, nullptr, 0, 0, 0, 0,
-               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-void WindowUnit::ApplyAlwaysOnTop() {
+void WindowUnit::ApplyTopmost() {
   SetWindowPos(handle(), data_.alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void WindowUnit::ApplyMovable() {
+void WindowUnit::ApplyMoveCommand() {
   if (data_.movable) {
     GetSystemMenu(handle(), TRUE);  // back to the standard menu
   } else if (HMENU menu = GetSystemMenu(handle(), FALSE)) {
@@ -135,31 +132,86 @@ void WindowUnit::ApplyMovable() {
   }
 }
 
-void WindowUnit::ApplyStartPosition() {
-  HWND window = handle();
-  if (!IsWindowVisible(window)) return;
-  switch (data_.startPosition) {
-    case start_position::kNormal: ShowWindow(window, SW_SHOWNORMAL); return;
+int32_t WindowUnit::ApplyCaption(WindowUnit& unit, const RawPropertyValue&) {
+  SetWindowTextW(unit.handle(), WideFromGbk(unit.data_.caption).c_str());
+  unit.ApplyFrameStyles();
+  return 0;
+}
+
+int32_t WindowUnit::ApplyFrame(WindowUnit& unit, const RawPropertyValue&) {
+  unit.ApplyFrameStyles();
+  return 0;
+}
+
+int32_t WindowUnit::ApplyPictureMode(WindowUnit& unit, const RawPropertyValue&) {
+  if (!unit.data_.backPicture.empty()) InvalidateRect(unit.handle(), nullptr, TRUE);
+  return 0;
+}
+
+int32_t WindowUnit::ApplyStartPosition(WindowUnit& unit, const RawPropertyValue&) {
+  HWND window = unit.handle();
+  if (!IsWindowVisible(window)) return 0;
+  switch (unit.data_.startPosition) {
+    case start_position::kNormal:
+      ShowWindow(window, SW_SHOWNORMAL);
+      break;
     case start_position::kCentred:
       if (IsIconic(window) || IsZoomed(window)) ShowWindow(window, SW_RESTORE);
-      if (!IsCentred(window)) MoveToCentre(window);
-      return;
-    case start_position::kMinimised: ShowWindow(window, SW_MINIMIZE); return;
-    default: ShowWindow(window, SW_MAXIMIZE); return;
+      MoveToCentreUnlessThere(window);
+      break;
+    case start_position::kMinimised:
+      ShowWindow(window, SW_MINIMIZE);
+      break;
+    default:
+      ShowWindow(window, SW_MAXIMIZE);
+      break;
   }
+  return 0;
 }
 
-int32_t WindowUnit::CurrentStartPosition() const {
-  if (IsIconic(handle())) return start_position::kMinimised;
-  if (IsZoomed(handle())) return start_position::kMaximised;
-  return start_position::kNormal;
+bool WindowUnit::ReadStartPosition(WindowUnit& unit, RawPropertyValue& value) {
+  HWND window = unit.handle();
+  value.integer = IsIconic(window)   ? start_position::kMinimised
+                  : IsZoomed(window) ? start_position::kMaximised
+                                     : start_position::kNormal;
+  return true;
 }
 
+int32_t WindowUnit::ApplyMovable(WindowUnit& unit, const RawPropertyValue&) {
+  unit.ApplyMoveCommand();
+  return 0;
+}
+
+int32_t WindowUnit::ApplyShape(WindowUnit& unit, const RawPropertyValue&) {
+  vx::ApplyShape(unit.handle(), unit.data_.shape);
+  return 0;
+}
+
+// Switching it off must not push down the other off-taskbar windows that asked
+// to stay on top.
+int32_t WindowUnit::ApplyAlwaysOnTop(WindowUnit& unit, const RawPropertyValue&) {
+  unit.ApplyTopmost();
+  if (unit.data_.alwaysOnTop) return 0;
+  for (WindowUnit* other : LiveWindowUnits()) {
+    if (other == &unit || !other->IsLive()) continue;
+    if (other->data_.alwaysOnTop && !other->data_.showInTaskbar) other->ApplyTopmost();
+  }
+  return 0;
+}
+
+WindowUnitList WindowUnit::Units() const {
+  WindowUnitList units;
+  CoreRuntime().Notify(notify::kWindowUnits, windowId(), reinterpret_cast<intptr_t>(&units));
+  return units;
+}
+
+// Every event below may run a handler that destroys this window: the object
+// lives on until this call returns, so each step checks IsLive() first.
 bool WindowUnit::OnClose() {
   EventAnswer request = RaiseUnitEvent(windowId(), 0, window_event::kCloseRequested);
-  if (!embedded_ && request.refused()) return false;
+  if (!IsLive() || (!embedded_ && request.refused())) return false;
   EventAnswer query = RaiseUnitEvent(windowId(), 0, window_event::kQueryClose);
-  return embedded_ || !query.refused();
+  return IsLive() && (embedded_ || !query.refused());
 }
 
 void WindowUnit::OnActivate(WPARAM wParam) {
@@ -172,6 +224,7 @@ void WindowUnit::OnActivate(WPARAM wParam) {
   if (!firstActivated_) {
     firstActivated_ = true;
     RaiseUnitEvent(windowId(), 0, window_event::kFirstActivated);
+    if (!IsLive()) return;
   }
   RaiseUnitEvent(windowId(), 0, window_event::kActivated);
 }
@@ -180,20 +233,19 @@ void WindowUnit::OnActivate(WPARAM wParam) {
 // navigation order.
 void WindowUnit::OnSetFocus() {
   RaiseUnitEvent(windowId(), 0, common_event::kGotFocus);
-  if (GetFocus() != handle()) return;  // a handler moved it
+  if (!IsLive() || GetFocus() != handle()) return;  // a handler closed the window or moved the focus
   if (lastFocus_ && IsChild(handle(), lastFocus_) && IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
     SetFocus(lastFocus_);
     return;
   }
-  WindowRecord* window = WindowRecordOf(windowId());
-  if (UnitEntry* first = window ? NextInNavigation(*window, nullptr, true) : nullptr) SetFocus(ControlOf(*first));
+  MoveFocus(true);
 }
 
 bool WindowUnit::OnSetCursor(HWND target) {
-  WindowRecord* window = WindowRecordOf(windowId());
-  if (!window || window->units.size() == 0) return false;
-  UnitEntry* entry = target == handle() ? &window->units.Item(0) : UnitHolding(*window, target);
-  auto cursor = static_cast<HCURSOR>(entry ? entry->cursor() : nullptr);
+  WindowUnitList units = Units();
+  if (units.empty()) return false;
+  const WindowUnitView* over = target == handle() ? &units.front() : UnitHolding(units, target);
+  auto cursor = static_cast<HCURSOR>(over ? over->cursor : nullptr);
   if (!cursor) return false;
   SetCursor(cursor);
   return true;
@@ -215,43 +267,40 @@ LRESULT WindowUnit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_QUERYENDSESSION:
       if (RaiseUnitEvent(windowId(), 0, window_event::kQueryClose).refused()) return FALSE;
+      if (!IsLive()) return TRUE;
       break;
     case WM_DESTROY:
       RaiseUnitEvent(windowId(), 0, window_event::kDestroyed);
       if (helpOpen_) WinHelpW(handle(), nullptr, HELP_QUIT, 0);
       helpOpen_ = false;
       break;
-    case WM_NCDESTROY: {
-      LRESULT result = UnitObject::WindowProc(message, wParam, lParam);
-      RuntimeNotify(notify::kUnitDestroyed, windowId(), unitId());
-      return result;
-    }
     case WM_MOVE: {
-      LRESULT result = UnitObject::WindowProc(message, wParam, lParam);
+      LRESULT result = DataUnit::WindowProc(message, wParam, lParam);
       RaiseUnitEvent(windowId(), 0, window_event::kMoved);
       return result;
     }
     case WM_SIZE: {
-      LRESULT result = UnitObject::WindowProc(message, wParam, lParam);
-      if (data_.shape != 0) ApplyShape(handle(), data_.shape);
+      LRESULT result = DataUnit::WindowProc(message, wParam, lParam);
+      if (data_.shape != 0) vx::ApplyShape(handle(), data_.shape);
       RaiseUnitEvent(windowId(), 0, window_event::kResized);
       return result;
     }
     case WM_ACTIVATE: {
-      LRESULT result = UnitObject::WindowProc(message, wParam, lParam);
+      LRESULT result = DataUnit::WindowProc(message, wParam, lParam);
       OnActivate(wParam);
       return result;
     }
     case WM_SHOWWINDOW:
       if (lParam == 0) RaiseUnitEvent(windowId(), 0, wParam ? window_event::kShown : window_event::kHidden);
+      if (!IsLive()) return 0;
       break;
     case WM_SETFOCUS: {
-      LRESULT result = UnitObject::WindowProc(message, wParam, lParam);
+      LRESULT result = DataUnit::WindowProc(message, wParam, lParam);
       OnSetFocus();
       return result;
     }
     case WM_KILLFOCUS: {
-      LRESULT result = UnitObject::WindowProc(message, wParam, lParam);
+      LRESULT result = DataUnit::WindowProc(message, wParam, lParam);
       RaiseUnitEvent(windowId(), 0, common_event::kLostFocus);
       return result;
     }
@@ -284,7 +333,7 @@ LRESULT WindowUnit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return UnitObject::WindowProc(message, wParam, lParam);
+  return DataUnit::WindowProc(message, wParam, lParam);
 }
 
 }  // namespace vx

@@ -7,85 +7,58 @@
 
 #include <cstdint>
 
-#include "runtime/template/unit_table.h"
+#include "contract/window_units.h"
 #include "units/unit_base/background_colour.h"
-#include "units/unit_object.h"
-#include "units/window/window_property_data.h"
+#include "units/unit_base/data_unit.h"
+#include "units/window/window_data.h"
 
 namespace vx {
-
-// The window's own events.
-namespace window_event {
-constexpr int32_t kCreated = 0;
-constexpr int32_t kQueryClose = 1;
-constexpr int32_t kDestroyed = 2;
-constexpr int32_t kMoved = 3;
-constexpr int32_t kResized = 4;
-constexpr int32_t kActivated = 5;
-constexpr int32_t kDeactivated = 6;
-constexpr int32_t kIdle = 7;
-constexpr int32_t kFirstActivated = 8;
-constexpr int32_t kTrayEvent = 9;
-constexpr int32_t kShown = 10;
-constexpr int32_t kHidden = 11;
-constexpr int32_t kCloseRequested = 12;
-}  // namespace window_event
-
-// Events every unit has; the window raises all but the focus events for them.
-namespace common_event {
-constexpr int32_t kLeftButtonDown = -1;
-constexpr int32_t kLeftButtonUp = -2;
-constexpr int32_t kDoubleClicked = -3;
-constexpr int32_t kRightButtonDown = -4;
-constexpr int32_t kRightButtonUp = -5;
-constexpr int32_t kMouseMoved = -6;
-constexpr int32_t kGotFocus = -7;
-constexpr int32_t kLostFocus = -8;
-constexpr int32_t kKeyDown = -9;
-constexpr int32_t kKeyUp = -10;
-constexpr int32_t kCharTyped = -11;
-constexpr int32_t kWheelTurned = -12;
-}  // namespace common_event
 
 // Private messages of the window.
 constexpr UINT kTrayNotifyMessage = 0x8064;
 constexpr UINT kPaintBackgroundMessage = 0x8389;  // wParam HDC, lParam RECT*
 constexpr LRESULT kBackgroundPainted = 20141111;
 
-class WindowUnit : public UnitObject {
+class WindowUnit : public DataUnit<WindowData> {
  public:
-  using UnitObject::UnitObject;
+  WindowUnit(uint32_t windowId, uint32_t unitId);
+  ~WindowUnit() override;
 
-  PropertyData* propertyData() override { return &data_; }
-  WindowPropertyData& data() { return data_; }
-  bool embedded() const { return embedded_; }
+  // CreateUnit's steps: the loader passes the menu in the first reserved word and
+  // the embedded flag in the second. False when the window cannot be made.
+  bool Create(const UnitPlacement& placement);
 
-  // Creates the window (CreateUnit's steps 1 to 5); false when it cannot be made.
-  bool Create(uint32_t styleBits, HWND owner, HMENU menu, bool embedded, int32_t x, int32_t y, int32_t width,
-              int32_t height);
-
-  // Frame, caption and box styles from the properties again, with a frame refresh.
-  void ApplyFrameStyles();
-  void ApplyAlwaysOnTop();
-  void ApplyMovable();
-  // StartPosition written while the window is visible.
-  void ApplyStartPosition();
-  // 2 minimised, 3 maximised, else 0.
-  int32_t CurrentStartPosition() const;
+  // Applying properties (the window type's rows call these).
+  static int32_t ApplyCaption(WindowUnit& unit, const RawPropertyValue& value);
+  static int32_t ApplyFrame(WindowUnit& unit, const RawPropertyValue& value);
+  static int32_t ApplyPictureMode(WindowUnit& unit, const RawPropertyValue& value);
+  static int32_t ApplyStartPosition(WindowUnit& unit, const RawPropertyValue& value);
+  static int32_t ApplyMovable(WindowUnit& unit, const RawPropertyValue& value);
+  static int32_t ApplyShape(WindowUnit& unit, const RawPropertyValue& value);
+  static int32_t ApplyAlwaysOnTop(WindowUnit& unit, const RawPropertyValue& value);
+  // StartPosition as it reads: 2 minimised, 3 maximised, else 0.
+  static bool ReadStartPosition(WindowUnit& unit, RawPropertyValue& value);
 
   // The form's keyboard and mouse handling (window_keys.cpp).
   bool PreTranslateMessage(MSG* message) override;
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void PostNcDestroy() override { delete this; }
 
  private:
+  // Frame, caption and box styles from the properties again, with a frame refresh.
+  void ApplyFrameStyles();
+  void ApplyTopmost();
+  void ApplyMoveCommand();
   bool OnClose();
   void OnActivate(WPARAM wParam);
   void OnSetFocus();
   bool OnSetCursor(HWND target);
   void PaintBackground(HDC dc, const RECT& rect);
+
+  // The units of this window now (RuntimeNotify 1004); take it again after
+  // anything that may have run a handler.
+  WindowUnitList Units() const;
 
   // Pre-translation steps (window_keys.cpp).
   bool StartsDrag(const MSG& message);
@@ -95,9 +68,8 @@ class WindowUnit : public UnitObject {
   bool ActOnMnemonic(uint32_t key);
   void OpenHelp();
   void MoveFocus(bool forward);
-  bool MoveWithinGroup(UnitEntry& focused, bool forward);
+  bool MoveWithinGroup(const WindowUnitView& focused, bool forward);
 
-  WindowPropertyData data_;
   UnitBrush background_;
   uint32_t brushColour_ = 0;  // the colour background_ was made of
   bool embedded_ = false;

@@ -9,15 +9,17 @@
 //   worker-exit  ExitProgram(5) from a worker thread while the GUI thread waits
 //   normal       returns from the entry routine
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include <string>
 
 #include "commands/expression.h"
+#include "contract/helper_table.h"
+#include "contract/program.h"
+#include "runtime/app_object.h"
 #include "runtime/dll_commands.h"
-#include "runtime/gbk.h"
-#include "runtime/helper_table.h"
-#include "runtime/program.h"
+#include "runtime/framework/gbk.h"
 
 namespace {
 
@@ -25,8 +27,7 @@ std::wstring scenario;
 std::wstring markerPath;
 
 void AppendToMarker() {
-  HANDLE file = CreateFileW(markerPath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                            0, nullptr);
+  HANDLE file = CreateFileW(markerPath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, 0, nullptr);
   DWORD written = 0;
   WriteFile(file, "exit\n", 5, &written, nullptr);
   CloseHandle(file);
@@ -37,10 +38,19 @@ const char* const kDllEntries[] = {"VoxletNoSuchExport"};
 const char kConstants[] = "constant data";
 
 const vx::ProgramHeader kHeader = {
-    .mode = 3, .reserved1 = 0, .reserved2 = 0x100DF, .codeBase = nullptr,
-    .constantStart = kConstants, .constantLength = sizeof kConstants,
-    .templateData = nullptr, .templateLength = 0, .libraryCount = 0, .libraries = nullptr,
-    .dllCommandCount = 1, .dllFileNames = kDllFiles, .dllEntryNames = kDllEntries,
+    .mode = 3,
+    .reserved1 = 0,
+    .reserved2 = 0x100DF,
+    .codeBase = nullptr,
+    .constantStart = kConstants,
+    .constantLength = sizeof kConstants,
+    .templateData = nullptr,
+    .templateLength = 0,
+    .libraryCount = 0,
+    .libraries = nullptr,
+    .dllCommandCount = 1,
+    .dllFileNames = kDllFiles,
+    .dllEntryNames = kDllEntries,
 };
 
 DWORD WINAPI ExitFromWorker(void* runtime) {
@@ -48,17 +58,23 @@ DWORD WINAPI ExitFromWorker(void* runtime) {
   return 0;
 }
 
+DWORD WINAPI ErrorOnWorker(void* runtime) {
+  static_cast<const vx::RuntimeHelperTable*>(runtime)->reportRuntimeError(4);
+  return 0;
+}
+
 int Entry(const vx::RuntimeHelperTable* rt) {
   rt->otherHelper(vx::other_helper::kInitRuntime);
   rt->otherHelper(vx::other_helper::kRegisterExitRoutine, &AppendToMarker);
   rt->otherHelper(vx::other_helper::kRegisterExitRoutine, &AppendToMarker);
-  if (scenario == L"subscript") vx::CheckSubscript(0, 3);
-  if (scenario == L"overflow") vx::CheckSubscript(4, 3);
+  if (scenario == L"subscript") vx::CheckSubscript(*rt, 0, 3);
+  if (scenario == L"overflow") vx::CheckSubscript(*rt, 4, 3);
   if (scenario == L"allocation") rt->allocate(-16);  // no heap can satisfy it, on 32 or 64 bits
   if (scenario == L"dll") vx::CallDllCommand<int>(0);
   if (scenario == L"exit-code") rt->exitProgram(7);
-  if (scenario == L"worker-exit") {
-    CloseHandle(CreateThread(nullptr, 0, ExitFromWorker, const_cast<vx::RuntimeHelperTable*>(rt), 0, nullptr));
+  if (scenario == L"worker-exit" || scenario == L"worker-error") {
+    LPTHREAD_START_ROUTINE worker = scenario == L"worker-exit" ? ExitFromWorker : ErrorOnWorker;
+    CloseHandle(CreateThread(nullptr, 0, worker, const_cast<vx::RuntimeHelperTable*>(rt), 0, nullptr));
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
   }

@@ -14,20 +14,22 @@
 //   worker-exit    a worker thread calls ExitProgram(5) while the window is up
 // The exit routine appends "exit".
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include <string>
 
-#include "runtime/gbk.h"
-#include "runtime/helper_table.h"
-#include "runtime/program.h"
+#include "contract/helper_table.h"
+#include "contract/program.h"
+#include "runtime/app_object.h"
+#include "runtime/framework/gbk.h"
+#include "runtime/framework/unit_object.h"
 #include "runtime/runtime_notify.h"
 #include "runtime/template/template_writer.h"
 #include "runtime/window_loader.h"
-#include "tests/runtime/programs/form_test_units.h"
-#include "units/unit_object.h"
+#include "tests/support/test_units.h"
 #include "units/unit_types/core_unit_types.h"
-#include "units/window/window_property_data.h"
+#include "units/window/window_data.h"
 
 namespace {
 
@@ -36,9 +38,8 @@ using vx::ProgramHandler;
 
 constexpr uint32_t kWindow = 0x52010001;
 constexpr uint32_t kOwnUnit = 0x06010000;
-constexpr uint32_t kEditA = 0x16010001, kEditB = 0x16010002, kEditDisabled = 0x16010003,
-                   kEditHidden = 0x16010004, kOkButton = 0x16010005, kSaveButton = 0x16010006,
-                   kEditNoStop = 0x16010007;
+constexpr uint32_t kEditA = 0x16010001, kEditB = 0x16010002, kEditDisabled = 0x16010003, kEditHidden = 0x16010004,
+                   kOkButton = 0x16010005, kSaveButton = 0x16010006, kEditNoStop = 0x16010007;
 constexpr uint32_t kLabel = 0x16010008;
 constexpr uint32_t kDialog = 0x52010002, kDialogOwnUnit = 0x06020000;
 constexpr int kBorderIndex = 9, kStartPositionIndex = 18;
@@ -48,8 +49,7 @@ std::wstring recordPath;
 int closeRequests = 0;
 
 void Record(const std::string& line) {
-  HANDLE file = CreateFileW(recordPath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, 0,
-                            nullptr);
+  HANDLE file = CreateFileW(recordPath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, 0, nullptr);
   std::string text = line + "\n";
   DWORD written = 0;
   WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
@@ -73,15 +73,20 @@ int64_t OnCreated(const EventArguments&) {
   if (scenario == L"destroy") DestroyWindow(WindowHandle());
   return 0;
 }
-int64_t OnMoved(const EventArguments&) { Record("moved"); return 0; }
-int64_t OnResized(const EventArguments&) { Record("resized"); return 0; }
+int64_t OnMoved(const EventArguments&) {
+  Record("moved");
+  return 0;
+}
+int64_t OnResized(const EventArguments&) {
+  Record("resized");
+  return 0;
+}
 int64_t OnIdle(const EventArguments& arguments) {
   Record("idle " + std::to_string(arguments.Int(0)));
   return arguments.Int(0) < 100 ? 1 : 0;
 }
 HWND DialogHandle() {
-  auto* object =
-      reinterpret_cast<vx::UnitObject*>(vx::RuntimeNotify(vx::notify::kUnitObject, kDialog, kDialogOwnUnit));
+  auto* object = reinterpret_cast<vx::UnitObject*>(vx::RuntimeNotify(vx::notify::kUnitObject, kDialog, kDialogOwnUnit));
   return object ? object->handle() : nullptr;
 }
 int64_t OnDialogIdle(const EventArguments&) {
@@ -93,9 +98,18 @@ int64_t OnCloseRequested(const EventArguments&) {
   Record("close-requested");
   return scenario == L"keep-once" && closeRequests++ == 0 ? 0 : 1;
 }
-int64_t OnQueryClose(const EventArguments&) { Record("query-close"); return 1; }
-int64_t OnClick(const EventArguments&) { Record("click " + Source()); return 0; }
-int64_t OnGotFocus(const EventArguments&) { Record("focus " + Source()); return 0; }
+int64_t OnQueryClose(const EventArguments&) {
+  Record("query-close");
+  return 1;
+}
+int64_t OnClick(const EventArguments&) {
+  Record("click " + Source());
+  return 0;
+}
+int64_t OnGotFocus(const EventArguments&) {
+  Record("focus " + Source());
+  return 0;
+}
 // 'x' is swallowed, every other character typed as it is.
 int64_t OnCharTyped(const EventArguments& arguments) {
   Record("char " + std::to_string(arguments.Int(0)));
@@ -116,13 +130,23 @@ int64_t OnLeftButtonDown(const EventArguments& arguments) {
 }
 
 enum HandlerIndex {
-  kCreated, kMoved, kResized, kIdle, kCloseRequested, kQueryClose, kClick, kGotFocus, kChar, kDialogIdle,
-  kLeftButtonDown, kWheel
+  kCreated,
+  kMoved,
+  kResized,
+  kIdle,
+  kCloseRequested,
+  kQueryClose,
+  kClick,
+  kGotFocus,
+  kChar,
+  kDialogIdle,
+  kLeftButtonDown,
+  kWheel
 };
 const ProgramHandler kHandlers[] = {
-    {OnCreated, false},        {OnMoved, false},    {OnResized, false}, {OnIdle, true},
-    {OnCloseRequested, true},  {OnQueryClose, true}, {OnClick, false},  {OnGotFocus, false},
-    {OnCharTyped, true},       {OnDialogIdle, true}, {OnLeftButtonDown, true}, {OnWheel, true},
+    {OnCreated, false},       {OnMoved, false},     {OnResized, false},       {OnIdle, true},
+    {OnCloseRequested, true}, {OnQueryClose, true}, {OnClick, false},         {OnGotFocus, false},
+    {OnCharTyped, true},      {OnDialogIdle, true}, {OnLeftButtonDown, true}, {OnWheel, true},
 };
 constexpr int32_t Offset(HandlerIndex index) { return static_cast<int32_t>(index * sizeof(ProgramHandler)); }
 
@@ -142,31 +166,29 @@ vx::UnitDescription Unit(uint32_t id, uint32_t type, int32_t left, int32_t top, 
 }
 
 std::vector<uint8_t> BuildTemplate() {
-  vx::WindowPropertyData data;
-  data.caption = "窗口测试";
+  vx::WindowData data{.caption = "窗口测试"};
   if (scenario == L"ellipse") data.shape = 1;
   if (scenario == L"star") data.shape = 13;
   if (scenario == L"colour") data.backColour = 0x00C08040;  // blue-ish: R 0x40, G 0x80, B 0xC0
   if (scenario == L"drag") data.dragAnywhere = 1;
-  vx::UnitDescription own = Unit(kOwnUnit, vx::core_unit_type::kWindow, 10, 10, 400, 300, vx::kUnitVisible, 0,
-                                 data.Stream());
-  own.stored.bindings = {{0, Offset(kCreated)}, {3, Offset(kMoved)},           {4, Offset(kResized)},
-                         {7, Offset(kIdle)},    {12, Offset(kCloseRequested)}, {1, Offset(kQueryClose)},
-                         {-1, Offset(kLeftButtonDown)}, {-12, Offset(kWheel)}};
+  vx::UnitDescription own =
+      Unit(kOwnUnit, vx::core_unit_type::kWindow, 10, 10, 400, 300, vx::kUnitVisible, 0, vx::StoreProperties(data));
+  own.stored.bindings = {
+      {0, Offset(kCreated)},         {3, Offset(kMoved)},      {4, Offset(kResized)},         {7, Offset(kIdle)},
+      {12, Offset(kCloseRequested)}, {1, Offset(kQueryClose)}, {-1, Offset(kLeftButtonDown)}, {-12, Offset(kWheel)}};
   vx::WindowDescription window;
   window.id = kWindow;
   window.items.push_back(own);
   if (scenario == L"drag" || scenario == L"no-drag") {
-    window.items.push_back(Unit(kLabel, vx::test::kFormLabelType, 20, 20, 160, 40, vx::kUnitVisible, 0,
-                                vx::test::FormLabelBlock("拖动我")));
+    window.items.push_back(Unit(kLabel, vx::test::kTestLabelType, 20, 20, 160, 40, vx::kUnitVisible, 0,
+                                vx::StoreProperties(vx::test::TestLabelData{.caption = "拖动我"})));
   }
   if (scenario == L"form" || scenario == L"keep-once") {
-    using vx::test::FormEditBlock;
-    using vx::test::kFormEditType;
     constexpr uint32_t kShown = vx::kUnitVisible | vx::kUnitTakesFocus;
     std::vector<vx::EventBinding> focus = {{-7, Offset(kGotFocus)}};
     auto edit = [&](uint32_t id, int32_t top, uint32_t flags, int32_t tab) {
-      vx::UnitDescription unit = Unit(id, kFormEditType, 20, top, 200, 24, flags, tab, FormEditBlock(false));
+      vx::UnitDescription unit = Unit(id, vx::test::kTestEditType, 20, top, 200, 24, flags, tab,
+                                      vx::StoreProperties(vx::test::TestEditData{}));
       unit.stored.bindings = focus;
       return unit;
     };
@@ -183,10 +205,11 @@ std::vector<uint8_t> BuildTemplate() {
       const char* caption;
       int32_t tab;
     };
-    for (const ButtonLayout& layout : {ButtonLayout{kOkButton, 140, true, "确定", 5},
-                                   ButtonLayout{kSaveButton, 170, false, "保存(&S)", 6}}) {
-      vx::UnitDescription button = Unit(layout.id, vx::test::kFormButtonType, 20, layout.top, 100, 26, kShown,
-                                        layout.tab, vx::test::FormButtonBlock(layout.isDefault, layout.caption));
+    for (const ButtonLayout& layout :
+         {ButtonLayout{kOkButton, 140, true, "确定", 5}, ButtonLayout{kSaveButton, 170, false, "保存(&S)", 6}}) {
+      vx::test::TestButtonData data{.caption = layout.caption, .isDefault = layout.isDefault ? 1 : 0};
+      vx::UnitDescription button = Unit(layout.id, vx::test::kTestButtonType, 20, layout.top, 100, 26, kShown,
+                                        layout.tab, vx::StoreProperties(data));
       button.stored.bindings = {{0, Offset(kClick)}, {-7, Offset(kGotFocus)}};
       window.items.push_back(button);
     }
@@ -194,10 +217,8 @@ std::vector<uint8_t> BuildTemplate() {
   }
   std::vector<vx::WindowDescription> windows = {window};
   if (scenario == L"modal") {
-    vx::WindowPropertyData dialogData;
-    dialogData.caption = "对话";
-    vx::UnitDescription dialogOwn = Unit(kDialogOwnUnit, vx::core_unit_type::kWindow, 0, 0, 200, 100,
-                                         vx::kUnitVisible, 0, dialogData.Stream());
+    vx::UnitDescription dialogOwn = Unit(kDialogOwnUnit, vx::core_unit_type::kWindow, 0, 0, 200, 100, vx::kUnitVisible,
+                                         0, vx::StoreProperties(vx::WindowData{.caption = "对话"}));
     dialogOwn.stored.bindings = {{7, Offset(kDialogIdle)}};
     vx::WindowDescription dialog;
     dialog.id = kDialog;
@@ -262,6 +283,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   header.templateData = templateBytes.data();
   header.templateLength = static_cast<uint32_t>(templateBytes.size());
   header.libraryCount = 1;
-  header.libraries = &vx::test::FormTestLibrary();
+  header.libraries = &vx::test::TestLibrary();
   return vx::RunProgram(header, Entry);
 }

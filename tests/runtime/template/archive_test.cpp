@@ -3,15 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "runtime/template/archive_reader.h"
-#include "runtime/template/archive_writer.h"
+#include "runtime/framework/archive_reader.h"
+#include "runtime/framework/archive_writer.h"
 
 namespace vx {
 namespace {
 
 TEST(ArchiveReader, ReadsLittleEndianPrimitives) {
   const std::vector<uint8_t> bytes = {0x78, 0x56, 0x34, 0x12, 0xFE, 0xFF, 0xFF, 0xFF, 0xFE, 0xFF,
-                                      3, 0, 0, 0, 'a', 'b', 'c', 'x', 'y', 0};
+                                      3,    0,    0,    0,    'a',  'b',  'c',  'x',  'y',  0};
   ArchiveReader in(bytes);
   EXPECT_EQ(in.U32(), 0x12345678u);
   EXPECT_EQ(in.I32(), -2);

@@ -2,13 +2,13 @@
 
 #include <string_view>
 
-#include "runtime/template/archive_writer.h"
+#include "runtime/framework/archive_writer.h"
 
 namespace vx::test {
 namespace {
 
-StoredUnit Unit(uint32_t typeCode, const char* name, int32_t left, int32_t top, int32_t width,
-                int32_t height, uint32_t parent = 0) {
+StoredUnit Unit(uint32_t typeCode, const char* name, int32_t left, int32_t top, int32_t width, int32_t height,
+                uint32_t parent = 0) {
   StoredUnit unit;
   unit.typeCode = typeCode;
   unit.name = name;
@@ -33,14 +33,13 @@ std::vector<WindowDescription> SampleWindows() {
   StoredUnit own = Unit(0x00010001, "窗口1", 50, 50, 321, 398);
   own.bindings = {{0, 0}};  // offset 0: the code base itself
   own.stateFlags = kUnitVisible;
-  main.items.push_back(UnitDescription{kMainOwnUnit, own,
-                                       ArchiveWriter().U32(6).U32(1).Text("窗口标题").Take()});
+  main.items.push_back(UnitDescription{kMainOwnUnit, own, ArchiveWriter().U32(6).U32(1).Text("窗口标题").Take()});
 
   StoredUnit group = Unit(0x00010009, "分组框1", 8, 218, 184, 134);
   group.children = {kSlider, kLabel};
   group.stateFlags = kUnitVisible;
-  main.items.push_back(
-      UnitDescription{kGroupBox, group, ArchiveWriter().U32(1).U32(0).U32(0).U32(0xFF000000).Block({}).Text("设置").Take()});
+  main.items.push_back(UnitDescription{
+      kGroupBox, group, ArchiveWriter().U32(1).U32(0).U32(0).U32(0xFF000000).Block({}).Text("设置").Take()});
 
   StoredUnit slider = Unit(0x00010014, "滑块条_设置声音大小", 8, 36, 168, 34, kGroupBox);
   slider.bindings = {{0, 0x1234}, {-7, kNoHandler}, {-8, 0x20}};

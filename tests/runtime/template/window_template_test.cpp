@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "runtime/template/archive_reader.h"
-#include "runtime/template/archive_writer.h"
+#include "runtime/framework/archive_reader.h"
+#include "runtime/framework/archive_writer.h"
 #include "runtime/template/template_ids.h"
 #include "tests/runtime/template/sample_template.h"
 #include "tests/support/raised_error.h"
@@ -134,9 +134,9 @@ TEST(WindowTemplate, TheTypeBlockFollowsTheTwentyBytesAfterTheBindings) {
   const StoredUnit& stored = *slider.unit();
   // Head, names, slot to child count, children, pointer block, tag, three words,
   // bindings, the five words.
-  const size_t offset = 24 + stored.name.size() + 1 + stored.secondName.size() + 1 + 32 +
-                        4 * stored.children.size() + 4 + stored.mousePointer.size() +
-                        stored.tag.size() + 1 + 12 + 4 + 8 * stored.bindings.size() + 20;
+  const size_t offset = 24 + stored.name.size() + 1 + stored.secondName.size() + 1 + 32 + 4 * stored.children.size() +
+                        4 + stored.mousePointer.size() + stored.tag.size() + 1 + 12 + 4 + 8 * stored.bindings.size() +
+                        20;
   std::span<const uint8_t> record = units.Record(slider);
   std::span<const uint8_t> block = units.PropertyBlock(slider);
   EXPECT_EQ(block.data(), record.data() + offset);
@@ -204,9 +204,7 @@ TEST(WindowTemplate, RunTimeSlotsAreKeptPerEntryAndACopyOfTheTableHasItsOwn) {
   EXPECT_EQ(loadCopy.Record(loadCopy.Item(1)).data(), loadCopy.blob().data() + recordStart);
 }
 
-TEST(WindowTemplate, LengthZeroMeansNoWindows) {
-  EXPECT_EQ(WindowTable::Read({}, kCodeBase).size(), 0u);
-}
+TEST(WindowTemplate, LengthZeroMeansNoWindows) { EXPECT_EQ(WindowTable::Read({}, kCodeBase).size(), 0u); }
 
 TEST(WindowTemplate, NoWindowsAtAllIsAnEmptyTable) {
   EXPECT_EQ(WindowTable::Read(WriteWindowTemplate({}), kCodeBase).size(), 0u);
@@ -290,7 +288,11 @@ TEST(WindowTemplate, ARecordWalkRunningPastItsRecordIsTheTemplateError) {
   ExpectTemplateError(OneWindowWithBlob(1, OneItemBlob(test::kFileMenu, shortMenu)));
   // The same bytes walked as a unit record would run out too: the id decides.
   EXPECT_EQ(WindowTable::Read(OneWindowWithBlob(1, OneItemBlob(test::kFileMenu, menu.bytes())), kCodeBase)
-                .Window(0).units.Item(0).menuItem()->handlerOffset, kNoHandler);
+                .Window(0)
+                .units.Item(0)
+                .menuItem()
+                ->handlerOffset,
+            kNoHandler);
   ExpectTemplateError(OneWindowWithBlob(1, OneItemBlob(0x16010001, menu.bytes())));
 }
 

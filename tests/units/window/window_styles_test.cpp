@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "units/window/window_property_data.h"
+#include "units/window/window_data.h"
 
 namespace vx {
 namespace {
@@ -10,14 +10,14 @@ namespace {
 namespace ws = window_style;
 
 TEST(WindowStyles, ANormalFixedWindowHasCaptionSystemMenuAndMinimiseBox) {
-  WindowPropertyData data;  // border 2, control box, minimise button
+  WindowData data;  // border 2, control box, minimise button
   WindowStyles styles = FrameStyles(data, false);
   EXPECT_EQ(styles.style, ws::kCaption | ws::kSysMenu | ws::kMinimizeBox);
   EXPECT_EQ(styles.exStyle, 0u);
 }
 
 TEST(WindowStyles, BordersGiveTheirFramesAndEdges) {
-  WindowPropertyData data;
+  WindowData data;
   data.border = 3;
   EXPECT_TRUE(FrameStyles(data, false).style & ws::kThickFrame);
   EXPECT_EQ(FrameStyles(data, false).exStyle, ws::kExToolWindow);
@@ -30,7 +30,7 @@ TEST(WindowStyles, BordersGiveTheirFramesAndEdges) {
 }
 
 TEST(WindowStyles, NoCaptionWithoutTextOrControlBox) {
-  WindowPropertyData data;
+  WindowData data;
   data.controlBox = 0;
   EXPECT_EQ(FrameStyles(data, false).style & ws::kCaption, ws::kDlgFrame);
   data.caption = "标题";
@@ -38,7 +38,7 @@ TEST(WindowStyles, NoCaptionWithoutTextOrControlBox) {
 }
 
 TEST(WindowStyles, MaximisedStartNeedsAThickFrame) {
-  WindowPropertyData data;
+  WindowData data;
   data.startPosition = start_position::kMaximised;
   EXPECT_FALSE(CreationStyles(data, 0, false, false).style & ws::kMaximize);
   data.border = 1;
@@ -48,7 +48,7 @@ TEST(WindowStyles, MaximisedStartNeedsAThickFrame) {
 }
 
 TEST(WindowStyles, EmbeddedWindowsAreChildrenWithoutThickFrameAndOwnedOnesPopUps) {
-  WindowPropertyData data;
+  WindowData data;
   data.border = 1;
   WindowStyles embedded = CreationStyles(data, 0x10000, true, true);
   EXPECT_TRUE(embedded.style & ws::kChild);

@@ -1,73 +1,50 @@
 // The window unit in this process: loaded from a template by the runtime's
 // loader, its properties written and read through property access.
-#include <windows.h>
+#include "units/window/window_unit.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
-#include "runtime/helper_table.h"
+#include "runtime/framework/unit_object.h"
+#include "runtime/framework/window_object.h"
+#include "runtime/helper_operations.h"
 #include "runtime/property_access.h"
 #include "runtime/runtime_notify.h"
 #include "runtime/runtime_state.h"
 #include "runtime/template/template_writer.h"
 #include "runtime/unit_lookup.h"
 #include "runtime/window_loader.h"
-#include "runtime/framework/window_object.h"
-#include "units/unit_object.h"
+#include "tests/support/program_fixture.h"
 #include "units/unit_types/core_unit_types.h"
-#include "units/window/window_property_data.h"
-#include "units/window/window_unit.h"
+#include "units/window/window_data.h"
 
 namespace vx {
 namespace {
 
 constexpr uint32_t kWindow = 0x52010001;
 constexpr uint32_t kOwnUnit = 0x06010000;
-constexpr int kCaption = 8, kBackColour = 10, kControlBox = 15, kStartPosition = 18, kMovable = 19,
-              kShape = 28, kAlwaysOnTop = 29;
+constexpr int kCaption = 8, kBackColour = 10, kControlBox = 15, kStartPosition = 18, kMovable = 19, kShape = 28,
+              kAlwaysOnTop = 29;
 
-class WindowUnitTest : public ::testing::Test {
+class WindowUnitTest : public test::ProgramFixture {
  protected:
   void SetUp() override {
-    WindowPropertyData data;
-    data.caption = "单元";
-    UnitDescription own;
-    own.id = kOwnUnit;
-    own.stored.typeCode = core_unit_type::kWindow;
-    own.stored.width = 320;
-    own.stored.height = 240;
-    own.stored.stateFlags = kUnitVisible;
+    UnitDescription own = test::Unit(kOwnUnit, core_unit_type::kWindow, {0, 0, 320, 240}, kUnitVisible,
+                                     StoreProperties(WindowData{.caption = "单元"}));
     own.stored.tag = "载入时";
-    own.propertyBlock = data.Stream();
     WindowDescription window;
     window.id = kWindow;
     window.items = {own};
-    template_ = WriteWindowTemplate({window});
-    header_.mode = 3;
-    header_.templateData = template_.data();
-    header_.templateLength = static_cast<uint32_t>(template_.size());
-    header_.libraryCount = 1;
-    header_.libraries = &CoreLibrary();
-    Runtime().header = &header_;
-    InitRuntime();
-    LoadStartupWindow(kWindow);
+    StartProgram({window});
     window_ = Handle();
     ASSERT_NE(window_, nullptr);
   }
-  void TearDown() override {
-    if (IsWindow(window_)) DestroyWindow(window_);
-    Runtime().windowTable = WindowTable();
-  }
 
-  static HWND Handle() {
-    auto* object = reinterpret_cast<UnitObject*>(RuntimeNotify(notify::kUnitObject, kWindow, kOwnUnit));
-    return object ? object->handle() : nullptr;
-  }
-  static int32_t Read(int index) { return static_cast<int32_t>(ReadUnitProperty(kWindow, kOwnUnit, index, -1)); }
-  static void Write(int index, uint32_t value) { WriteUnitProperty(kWindow, kOwnUnit, index, -1, value, 0); }
-  // A text travels as a pointer in both value words.
+  static HWND Handle() { return Control(kWindow, kOwnUnit); }
+  static int32_t Read(int index) { return static_cast<int32_t>(ProgramFixture::Read(kWindow, kOwnUnit, index)); }
+  static void Write(int index, uint32_t value) { ProgramFixture::Write(kWindow, kOwnUnit, index, value); }
   static void WriteText(int index, const char* text) {
-    auto value = static_cast<uint64_t>(reinterpret_cast<uintptr_t>(text));
-    WriteUnitProperty(kWindow, kOwnUnit, index, -1, static_cast<uint32_t>(value), static_cast<uint32_t>(value >> 32));
+    ProgramFixture::Write(kWindow, kOwnUnit, index, test::TextValue(text));
   }
 
   COLORREF PaintedColour() {
@@ -86,8 +63,6 @@ class WindowUnitTest : public ::testing::Test {
     return colour;
   }
 
-  std::vector<uint8_t> template_;
-  ProgramHeader header_ = {};
   HWND window_ = nullptr;
   LRESULT answer_ = 0;
 };

@@ -1,0 +1,154 @@
+#include "tests/support/test_units.h"
+
+#include <windows.h>
+
+#include "contract/notify_codes.h"
+#include "contract/runtime_link.h"
+#include "runtime/framework/gbk.h"
+#include "units/unit_base/unit_events.h"
+#include "units/unit_base/unit_operations.h"
+#include "units/unit_types/core_unit_types.h"
+
+namespace vx::test {
+
+namespace {
+
+constexpr StoredField<TestButtonData> kButtonFields[] = {{&TestButtonData::isDefault}, {&TestButtonData::caption}};
+constexpr StoredField<TestEditData> kEditFields[] = {
+    {&TestEditData::readOnly}, {&TestEditData::alignment}, {&TestEditData::limit},  {&TestEditData::multiline},
+    {&TestEditData::font},     {&TestEditData::data},      {&TestEditData::content}};
+constexpr StoredField<TestLabelData> kLabelFields[] = {{&TestLabelData::caption}};
+
+int liveEdits = 0;
+
+class TestButton : public DataUnit<TestButtonData> {
+ public:
+  using DataUnit::DataUnit;
+  bool Create(const UnitPlacement& placement) {
+    RaiseFocusEvents();
+    return CreateControl(L"BUTTON", WideFromGbk(data_.caption).c_str(),
+                         data_.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, 0, placement);
+  }
+  static int32_t IsDefault(UnitObject* unit) {
+    return (GetWindowLongW(unit->handle(), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
+  }
+
+ protected:
+  bool OnReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) override {
+    if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return false;
+    RaiseUnitEvent(windowId(), unitId(), 0);
+    *result = 0;
+    return true;
+  }
+};
+
+class TestEdit : public DataUnit<TestEditData> {
+ public:
+  TestEdit(uint32_t windowId, uint32_t unitId) : DataUnit(windowId, unitId) { ++liveEdits; }
+  ~TestEdit() override { --liveEdits; }
+
+  bool Create(const UnitPlacement& placement) {
+    RaiseFocusEvents();
+    uint32_t style = WS_BORDER | ES_AUTOHSCROLL | (data_.multiline ? ES_MULTILINE | ES_WANTRETURN : 0) |
+                     (data_.readOnly ? ES_READONLY : 0);
+    return CreateControl(L"EDIT", WideFromGbk(data_.content).c_str(), style, 0, placement);
+  }
+  static int32_t ApplyContent(TestEdit& unit, const RawPropertyValue&) {
+    SetWindowTextW(unit.handle(), WideFromGbk(unit.data_.content).c_str());
+    return 0;
+  }
+  static bool ReadContent(TestEdit& unit, RawPropertyValue& value) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(unit.handle())) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(unit.handle(), text.data(), static_cast<int>(text.size()))));
+    unit.data_.content = GbkFromWide(text);
+    value.text = unit.data_.content.c_str();
+    return true;
+  }
+  static int32_t ApplyReadOnly(TestEdit& unit, const RawPropertyValue&) {
+    SendMessageW(unit.handle(), EM_SETREADONLY, unit.data_.readOnly, 0);
+    return 0;
+  }
+  // A multi-line edit keeps Enter for its line breaks.
+  static int32_t WantsKey(UnitObject* unit, uint32_t key) {
+    return static_cast<TestEdit*>(unit)->data_.multiline && key == VK_RETURN;
+  }
+};
+
+class TestLabel : public DataUnit<TestLabelData> {
+ public:
+  using DataUnit::DataUnit;
+  // SS_NOTIFY: a static control is otherwise transparent to the mouse.
+  bool Create(const UnitPlacement& placement) {
+    return CreateControl(L"STATIC", WideFromGbk(data_.caption).c_str(), SS_NOTIFY, 0, placement);
+  }
+};
+
+constexpr PropertyRow<TestButton> kButtonRows[] = {
+    {8, "Caption", pt::kText, 0x8000, &TestButtonData::caption},
+    {9, "IsDefault", pt::kLogical, 0x8000, &TestButtonData::isDefault, {}, Effect::kRecreateWhenChanged},
+};
+constexpr PropertyRow<TestEdit> kEditRows[] = {
+    {8,
+     "Content",
+     pt::kText,
+     0x8000,
+     &TestEditData::content,
+     {},
+     Call(&TestEdit::ApplyContent),
+     &TestEdit::ReadContent},
+    {9, "ReadOnly", pt::kLogical, 0x8000, &TestEditData::readOnly, {}, Call(&TestEdit::ApplyReadOnly)},
+    {10, "Alignment", pt::kPickList, 0x8000, &TestEditData::alignment, PickList(3)},
+    {11, "Limit", pt::kInteger, 0x8000, &TestEditData::limit},
+    {12, "Font", pt::kFont, 0x8000, &TestEditData::font},
+    {13, "Data", pt::kBytes, 0x8000, &TestEditData::data},
+    {14, "Multiline", pt::kLogical, 0x8000, &TestEditData::multiline, {}, Effect::kRecreate},
+};
+constexpr PropertyRow<TestLabel> kLabelRows[] = {
+    {8, "Caption", pt::kText, 0x8000, &TestLabelData::caption, {}, Effect::kRecreateWhenChanged},
+};
+
+using ButtonOperations = UnitOperations<TestButton, kButtonRows>;
+using EditOperations = UnitOperations<TestEdit, kEditRows>;
+using LabelOperations = UnitOperations<TestLabel, kLabelRows>;
+
+void* ButtonInterface(int32_t number) {
+  if (number == unit_interface::kIsDefaultButton) return reinterpret_cast<void*>(&TestButton::IsDefault);
+  return ButtonOperations::Find(number);
+}
+void* EditInterface(int32_t number) {
+  if (number == unit_interface::kWantsKey) return reinterpret_cast<void*>(&TestEdit::WantsKey);
+  return EditOperations::Find(number);
+}
+void* LabelInterface(int32_t number) { return LabelOperations::Find(number); }
+
+const UnitTypeInfo* Types() {
+  static const UnitTypeInfo types[5] = {
+      *CoreUnitType(core_unit_type::kWindow),
+      UnitTypeRecord("测试按钮", "TestButton", 0x80000840, ButtonOperations::kPropertyInfos, ButtonInterface),
+      {},
+      UnitTypeRecord("测试编辑框", "TestEdit", 0x80000040, EditOperations::kPropertyInfos, EditInterface),
+      UnitTypeRecord("测试标签", "TestLabel", 0x84002040, LabelOperations::kPropertyInfos, LabelInterface),
+  };
+  return types;
+}
+
+}  // namespace
+
+const PropertyStream<TestButtonData> TestButtonData::kStream = {1, kButtonFields};
+const PropertyStream<TestEditData> TestEditData::kStream = {1, kEditFields};
+const PropertyStream<TestLabelData> TestLabelData::kStream = {1, kLabelFields};
+
+const LibraryRecord& TestLibrary() {
+  static const LibraryRecord library = {CoreLibraryNotify, 5, Types()};
+  return library;
+}
+
+int LiveTestEdits() { return liveEdits; }
+
+TestEditData* TestEditDataOf(uint32_t windowId, uint32_t unitId) {
+  auto* object = reinterpret_cast<UnitObject*>(CoreRuntime().Notify(notify::kUnitObject, windowId, unitId));
+  auto* edit = dynamic_cast<TestEdit*>(object);
+  return edit ? &edit->data() : nullptr;
+}
+
+}  // namespace vx::test

@@ -1,0 +1,41 @@
+#include "units/unit_base/unit_window.h"
+
+#include "contract/notify_codes.h"
+#include "contract/runtime_link.h"
+#include "units/unit_base/unit_events.h"
+
+namespace vx {
+
+bool UnitWindow::CreateControl(const wchar_t* className, const wchar_t* text, uint32_t style, uint32_t exStyle,
+                               const UnitPlacement& placement) {
+  HWND control = CreateWindowExW(exStyle, className, text, style | placement.styleBits | WS_CHILD | WS_CLIPSIBLINGS,
+                                 placement.x, placement.y, placement.width, placement.height, placement.parent,
+                                 reinterpret_cast<HMENU>(static_cast<uintptr_t>(placement.controlId)),
+                                 GetModuleHandleW(nullptr), nullptr);
+  if (!control) return false;
+  if (!SubclassWindow(control)) {
+    DestroyWindow(control);
+    return false;
+  }
+  return true;
+}
+
+LRESULT UnitWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = UnitObject::WindowProc(message, wParam, lParam);
+  switch (message) {
+    case WM_SETFOCUS:
+      if (focusEvents_) RaiseUnitEvent(windowId(), unitId(), common_event::kGotFocus);
+      break;
+    case WM_KILLFOCUS:
+      if (focusEvents_) RaiseUnitEvent(windowId(), unitId(), common_event::kLostFocus);
+      break;
+    case WM_NCDESTROY:
+      CoreRuntime().Notify(notify::kUnitDestroyed, windowId(), unitId());
+      break;
+    default:
+      break;
+  }
+  return result;
+}
+
+}  // namespace vx
