@@ -6,7 +6,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 out="$root/build/fuzz"
 runs="${1:-2000000}"
 template="$root/runtime/template"
-writer="$template/archive_reader.cpp $template/archive_writer.cpp $template/template_writer.cpp
+framework="$root/runtime/framework"
+writer="$framework/archive_reader.cpp $framework/archive_writer.cpp $template/template_writer.cpp
         $template/unit_record.cpp"
 reader="$writer $template/unit_table.cpp $template/window_template.cpp"
 flags="-std=c++20 -g -O1 -I$root -fno-sanitize-recover=all"

@@ -7,6 +7,7 @@
 #include "runtime/framework/module_path.h"
 #include "runtime/heap.h"
 #include "runtime/helper_operations.h"
+#include "runtime/runtime_error.h"
 #include "runtime/runtime_notify.h"
 #include "runtime/runtime_state.h"
 #include "runtime/shutdown.h"
@@ -69,8 +70,10 @@ void InitRuntime() {
     NotifyFn notice = header.libraries[i].libraryNotify;
     if (notice) notice(library_notice::kStart, reinterpret_cast<intptr_t>(&RuntimeNotify), 0);
   }
-  rt.windowTable =
+  std::optional<WindowTable> windows =
       WindowTable::Read({static_cast<const uint8_t*>(header.templateData), header.templateLength}, header.codeBase);
+  if (!windows) RaiseRuntimeError(kTemplateReadErrorMessage, 0);
+  rt.windowTable = std::move(*windows);
 }
 
 }  // namespace vx

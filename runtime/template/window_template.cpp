@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "runtime/framework/archive_reader.h"
-#include "runtime/runtime_error.h"
 
 namespace vx {
 namespace {
@@ -40,11 +39,11 @@ std::optional<std::vector<WindowRecord>> ReadWindows(std::span<const uint8_t> by
 
 }  // namespace
 
-WindowTable WindowTable::Read(std::span<const uint8_t> bytes, const void* codeBase) {
+std::optional<WindowTable> WindowTable::Read(std::span<const uint8_t> bytes, const void* codeBase) {
   WindowTable result;
   if (bytes.empty()) return result;
   std::optional<std::vector<WindowRecord>> windows = ReadWindows(bytes, codeBase);
-  if (!windows) RaiseRuntimeError(kTemplateReadErrorMessage, 0);
+  if (!windows) return std::nullopt;
   result.windows_ = std::move(*windows);
   return result;
 }

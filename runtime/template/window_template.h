@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -28,9 +29,9 @@ class WindowTable {
   WindowTable() = default;
 
   // Reads the whole template; handler offsets are resolved against codeBase. Length
-  // 0 means no windows. Any read error, and bytes left after the last window
-  // record, is the fatal kTemplateReadErrorMessage (code 0).
-  static WindowTable Read(std::span<const uint8_t> bytes, const void* codeBase);
+  // 0 means no windows. Nothing on any read error and on bytes left after the last
+  // window record: the runtime then reports kTemplateReadErrorMessage (code 0).
+  static std::optional<WindowTable> Read(std::span<const uint8_t> bytes, const void* codeBase);
 
   size_t size() const { return windows_.size(); }
   WindowRecord& Window(size_t index) { return windows_[index]; }

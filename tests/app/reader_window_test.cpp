@@ -82,7 +82,13 @@ const std::vector<ExpectedUnit>& ExpectedUnits() {
 
 const vx::ProgramHandler kHandlerTable[kReaderHandlerCount] = {};
 
-vx::WindowTable ReadReaderTemplate() { return vx::WindowTable::Read(ReaderTemplate(), kHandlerTable); }
+// Reading fails on any byte left after the last window record, so a table means the
+// whole stream was consumed.
+vx::WindowTable ReadReaderTemplate() {
+  std::optional<vx::WindowTable> table = vx::WindowTable::Read(ReaderTemplate(), kHandlerTable);
+  EXPECT_TRUE(table) << "the reader's template does not read back";
+  return table ? std::move(*table) : vx::WindowTable();
+}
 
 TEST(ReaderTemplate, EncodesToTheCountedSize) {
   // The window table block (12 bytes) and the window record's fixed part (24), then

@@ -106,7 +106,7 @@ class EventDispatchTest : public ::testing::Test {
     header_.libraryCount = 1;
     header_.libraries = &kLibrary;
     Runtime().header = &header_;
-    Runtime().windowTable = WindowTable::Read(WriteWindowTemplate({window}), kHandlers);
+    Runtime().windowTable = *WindowTable::Read(WriteWindowTemplate({window}), kHandlers);
     seen = Seen{};
   }
   void TearDown() override {
