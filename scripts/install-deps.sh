@@ -14,6 +14,20 @@ mkdir -p "$cache" "$work"
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
+# Runs a build step with its output kept in a log; when it fails, the log's last
+# lines are shown and the script stops.
+logged() { # log-file command...
+  local log=$1
+  shift
+  mkdir -p "$(dirname "$log")"
+  if ! "$@" >"$log" 2>&1; then
+    echo "install-deps: failed: $*" >&2
+    echo "install-deps: the last lines of $log:" >&2
+    tail -n 40 "$log" >&2
+    exit 1
+  fi
+}
+
 # ---- Debian packages -------------------------------------------------------
 packages=(
   g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686
@@ -86,10 +100,10 @@ unpack() { # tarball-glob name
 # Builds one CMake project for one architecture into its prefix.
 cross_cmake() { # arch src build extra-args...
   local arch=$1 src=$2 build=$3; shift 3
-  cmake -S "$src" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-$arch.cmake" \
-        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$deps/prefix-$arch" -Wno-dev "$@" >/dev/null
-  cmake --build "$build" >/dev/null
-  cmake --install "$build" >/dev/null
+  logged "$build.log" cmake -S "$src" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-$arch.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$deps/prefix-$arch" -Wno-dev "$@"
+  logged "$build.log" cmake --build "$build"
+  logged "$build.log" cmake --install "$build"
 }
 
 for arch in i686 x86_64; do
