@@ -210,12 +210,17 @@ bool LoadWindow(WindowRecord& window, bool reload, int32_t mode, void* owner) {
     DisableOtherWindows(windowId, state);
   }
 
+  // The units may answer 0x8076 with handlers that unload the window: its entries
+  // stay (the table changes in place), its state is looked up again.
   HWND focus = GetFocus();
   for (size_t i = created.size(); i-- > 0;) {
     if (HWND handle = LiveControl(*created[i].entry)) SendMessageW(handle, kWindowReadyMessage, 0, 0);
   }
+  if (!IsWindow(windowHandle)) return true;
   if (GetFocus() != focus && IsWindow(focus)) SetFocus(focus);
-  state.waitingForFirstShow = true;
+  if (auto loaded = rt.loadedWindows.find(windowId); loaded != rt.loadedWindows.end()) {
+    loaded->second.waitingForFirstShow = true;
+  }
   return true;
 }
 

@@ -3,11 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <memory>
 #include <vector>
 
-#include "tests/runtime/window_driving.h"
+#include "tests/units/window/window_driving.h"
 
 namespace vx {
 namespace {
@@ -21,28 +19,7 @@ using Lines = std::vector<std::string>;
 // Control ids are given from the last unit back: 100 for the last.
 constexpr int kEditA = 160, kEditB = 150, kOkButton = 120, kSaveButton = 110;
 
-class WindowKeyboard : public ::testing::Test {
- protected:
-  void Start(const wchar_t* scenario) {
-    program_ = std::make_unique<Program>(L"window_program.exe", std::wstring(scenario) + L" \"" + record_.path() + L"\"");
-    window_ = program_->WaitForWindow(test::kWindowUnitClass);
-    ASSERT_NE(window_, nullptr);
-    ASSERT_TRUE(test::FocusWindow(window_));
-  }
-  int FocusedId(int expected) const { return test::WaitForFocus(window_, expected); }
-  bool Recorded(const std::string& line) const {
-    Lines lines = RecordLines(record_, line, 2000);
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-  }
-  void TearDown() override {
-    if (window_ && IsWindow(window_)) PostMessageW(window_, WM_CLOSE, 0, 0);
-    if (program_) program_->WaitForExit(5000);
-  }
-
-  TempFile record_{L"vx_keys"};
-  std::unique_ptr<Program> program_;
-  HWND window_ = nullptr;
-};
+class WindowKeyboard : public test::WindowScenario {};
 
 TEST_F(WindowKeyboard, TabFollowsTabIndexesSkippingDisabledHiddenAndNonStopUnits) {
   Start(L"form");

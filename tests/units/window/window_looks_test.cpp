@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "tests/runtime/window_driving.h"
+#include "tests/units/window/window_driving.h"
 
 namespace vx {
 namespace {
@@ -17,22 +15,15 @@ using test::TempFile;
 // The window program's window is 400 x 300.
 constexpr int kWidth = 400, kHeight = 300;
 
-class WindowLooks : public ::testing::Test {
+class WindowLooks : public test::WindowScenario {
  protected:
   void Start(const wchar_t* scenario) {
-    program_ = std::make_unique<Program>(L"window_program.exe", std::wstring(scenario) + L" \"" + record_.path() + L"\"");
-    window_ = program_->WaitForWindow(test::kWindowUnitClass);
-    ASSERT_NE(window_, nullptr);
-    test::FocusWindow(window_);
+    WindowScenario::Start(scenario);
     RECT rect;
     GetWindowRect(window_, &rect);
     origin_ = {rect.left, rect.top};
     ASSERT_EQ(rect.right - rect.left, kWidth);
     ASSERT_EQ(rect.bottom - rect.top, kHeight);
-  }
-  void TearDown() override {
-    if (window_ && IsWindow(window_)) PostMessageW(window_, WM_CLOSE, 0, 0);
-    if (program_) program_->WaitForExit(5000);
   }
 
   // Whether the window's region holds the point, in window coordinates.
@@ -77,9 +68,6 @@ class WindowLooks : public ::testing::Test {
     return colour;
   }
 
-  TempFile record_{L"vx_looks"};
-  std::unique_ptr<Program> program_;
-  HWND window_ = nullptr;
   POINT origin_ = {};
 };
 
@@ -95,16 +83,16 @@ TEST_F(WindowLooks, AnEllipseWindowShowsOnlyInsideItsEllipse) {
   EXPECT_TRUE(InRegion(kWidth / 2, 3)) << "the top of the ellipse";
   EXPECT_TRUE(InRegion(3, kHeight / 2)) << "its left end";
   EXPECT_TRUE(InRegion(kWidth - 4, kHeight / 2)) << "its right end";
-  for (POINT corner : {POINT{4, 4}, POINT{kWidth - 5, 4}, POINT{4, kHeight - 5}, POINT{kWidth - 5, kHeight - 5},
-                       POINT{40, 40}}) {
+  for (POINT corner :
+       {POINT{4, 4}, POINT{kWidth - 5, 4}, POINT{4, kHeight - 5}, POINT{kWidth - 5, kHeight - 5}, POINT{40, 40}}) {
     EXPECT_FALSE(InRegion(corner.x, corner.y)) << corner.x << "," << corner.y;
   }
 
   COLORREF face = GetSysColor(COLOR_BTNFACE);
   EXPECT_EQ(WaitForPixel(ClientCentre(), face), face) << "the window painted its background";
   for (POINT corner : {POINT{4, kHeight - 5}, POINT{kWidth - 5, kHeight - 5}}) {
-    EXPECT_NE(ScreenPixel(AtWindow(corner.x, corner.y)), face) << "what is behind shows at " << corner.x << ","
-                                                                << corner.y;
+    EXPECT_NE(ScreenPixel(AtWindow(corner.x, corner.y)), face)
+        << "what is behind shows at " << corner.x << "," << corner.y;
   }
 }
 

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "tests/runtime/window_driving.h"
+#include "tests/units/window/window_driving.h"
 
 namespace vx {
 namespace {
@@ -117,6 +117,19 @@ TEST(WindowProgram, AModalWindowDisablesTheOthersAndItsLoopEndsWhenItCloses) {
   ASSERT_NE(window, nullptr);
   PostMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(program.WaitForExit(), 0u);
+}
+
+// ExitProgram from a worker thread while a window is up: the exit is handed to the
+// GUI thread through the hidden owner, which runs the clean-up there.
+TEST(WindowProgramExit, ExitProgramFromAWorkerEndsWithItsCodeAndRunsTheExitRoutineOnce) {
+  TempFile record(L"vx_exit");
+  Program program(L"window_program.exe", L"worker-exit \"" + record.path() + L"\"");
+  EXPECT_EQ(program.WaitForExit(), 5u);
+  Lines lines = RecordLines(record);
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "exit"), 1);
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "loop-ended"), 0) << "the process ends from inside the loop";
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.front(), "created") << "the window was up";
 }
 
 }  // namespace

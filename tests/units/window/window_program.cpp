@@ -12,6 +12,12 @@
 //   ellipse, star, colour   shaped and coloured windows for screenshots
 //   drag, no-drag  DragAnywhere on or off, with a label; the Wheel handler records
 //   worker-exit    a worker thread calls ExitProgram(5) while the window is up
+//   destroy-on-close, destroy-on-query, destroy-on-activate, destroy-on-first-activate,
+//   destroy-on-focus, destroy-on-unit-focus, destroy-on-recreate
+//                  a handler destroys its own window from inside the event named (the
+//                  close events are asked for by a WM_CLOSE posted when the window is
+//                  created; the unit's focus arrives while the window loads; the
+//                  re-creation pumps a posted WM_CLOSE)
 // The exit routine appends "exit".
 #include <windows.h>
 
@@ -24,6 +30,7 @@
 #include "runtime/app_object.h"
 #include "runtime/framework/gbk.h"
 #include "runtime/framework/unit_object.h"
+#include "runtime/helper_operations.h"
 #include "runtime/runtime_notify.h"
 #include "runtime/template/template_writer.h"
 #include "runtime/window_loader.h"
@@ -68,10 +75,28 @@ std::string Source() {
   return std::to_string(words[1] & 0xFF);
 }
 
+bool Scenario(const wchar_t* name) { return scenario == name; }
+bool DestroysOnClose() { return Scenario(L"destroy-on-close") || Scenario(L"destroy-on-query"); }
+
 int64_t OnCreated(const EventArguments&) {
   Record("created");
-  if (scenario == L"destroy") DestroyWindow(WindowHandle());
+  if (Scenario(L"destroy")) DestroyWindow(WindowHandle());
+  if (DestroysOnClose()) PostMessageW(WindowHandle(), WM_CLOSE, 0, 0);
+  if (Scenario(L"destroy-on-recreate")) {
+    PostMessageW(WindowHandle(), WM_CLOSE, 0, 0);
+    constexpr int kMultiline = 14;  // the test edit re-creates its control to take it
+    vx::HelperTable().writeUnitProperty(kWindow, kEditA, kMultiline, -1, 1, 0);
+    Record("recreate-returned");
+  }
   return 0;
+}
+
+// Destroys the window whose event is running, then lets the event go on as if
+// nothing had happened.
+int64_t OnDestroyingEvent(const EventArguments&) {
+  Record("destroying");
+  DestroyWindow(WindowHandle());
+  return 1;
 }
 int64_t OnMoved(const EventArguments&) {
   Record("moved");
@@ -141,12 +166,14 @@ enum HandlerIndex {
   kChar,
   kDialogIdle,
   kLeftButtonDown,
-  kWheel
+  kWheel,
+  kDestroyingEvent
 };
 const ProgramHandler kHandlers[] = {
-    {OnCreated, false},       {OnMoved, false},     {OnResized, false},       {OnIdle, true},
-    {OnCloseRequested, true}, {OnQueryClose, true}, {OnClick, false},         {OnGotFocus, false},
-    {OnCharTyped, true},      {OnDialogIdle, true}, {OnLeftButtonDown, true}, {OnWheel, true},
+    {OnCreated, false},        {OnMoved, false},     {OnResized, false},       {OnIdle, true},
+    {OnCloseRequested, true},  {OnQueryClose, true}, {OnClick, false},         {OnGotFocus, false},
+    {OnCharTyped, true},       {OnDialogIdle, true}, {OnLeftButtonDown, true}, {OnWheel, true},
+    {OnDestroyingEvent, true},
 };
 constexpr int32_t Offset(HandlerIndex index) { return static_cast<int32_t>(index * sizeof(ProgramHandler)); }
 
@@ -176,9 +203,27 @@ std::vector<uint8_t> BuildTemplate() {
   own.stored.bindings = {
       {0, Offset(kCreated)},         {3, Offset(kMoved)},      {4, Offset(kResized)},         {7, Offset(kIdle)},
       {12, Offset(kCloseRequested)}, {1, Offset(kQueryClose)}, {-1, Offset(kLeftButtonDown)}, {-12, Offset(kWheel)}};
+  // The destroying handler takes the place of the event's own binding.
+  const std::pair<const wchar_t*, int32_t> kDestroyingWindowEvents[] = {{L"destroy-on-close", 12},
+                                                                        {L"destroy-on-query", 1},
+                                                                        {L"destroy-on-activate", 5},
+                                                                        {L"destroy-on-first-activate", 8},
+                                                                        {L"destroy-on-focus", -7}};
+  for (const auto& [name, event] : kDestroyingWindowEvents) {
+    if (!Scenario(name)) continue;
+    std::erase_if(own.stored.bindings, [event](const vx::EventBinding& b) { return b.event == event; });
+    own.stored.bindings.push_back({event, Offset(kDestroyingEvent)});
+  }
   vx::WindowDescription window;
   window.id = kWindow;
   window.items.push_back(own);
+  if (Scenario(L"destroy-on-unit-focus") || Scenario(L"destroy-on-recreate")) {
+    vx::UnitDescription edit =
+        Unit(kEditA, vx::test::kTestEditType, 20, 20, 200, 24, vx::kUnitVisible | vx::kUnitTakesFocus, 0,
+             vx::StoreProperties(vx::test::TestEditData{}));
+    if (Scenario(L"destroy-on-unit-focus")) edit.stored.bindings = {{-7, Offset(kDestroyingEvent)}};
+    window.items.push_back(edit);
+  }
   if (scenario == L"drag" || scenario == L"no-drag") {
     window.items.push_back(Unit(kLabel, vx::test::kTestLabelType, 20, 20, 160, 40, vx::kUnitVisible, 0,
                                 vx::StoreProperties(vx::test::TestLabelData{.caption = "拖动我"})));
