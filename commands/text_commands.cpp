@@ -1,0 +1,32 @@
+// The core library's text commands.
+#include <cstring>
+#include <string>
+
+#include "commands/core_commands.h"
+#include "commands/remove_spaces.h"
+#include "contract/notify_codes.h"
+#include "contract/runtime_link.h"
+
+namespace vx {
+namespace {
+
+void SetText(MDATA* result, char* text) {
+  result->raw = 0;
+  result->text = text;
+  result->type = type::kText;
+}
+
+}  // namespace
+
+void RemoveAllSpacesCommand(MDATA* result, int count, MDATA* args) {
+  const char* text = HasArgument(count, args, 0) ? args[0].text : nullptr;
+  std::string kept = WithoutSpaces(text ? text : "");
+  SetText(result, CoreRuntime().MakeText(kept.data(), kept.size()));
+}
+
+// The runtime recorded it at start-up, cut at the last backslash of the wide path.
+void ProgramDirectoryCommand(MDATA* result, int, MDATA*) {
+  SetText(result, reinterpret_cast<char*>(CoreRuntime().Notify(notify::kProgramDirectory)));
+}
+
+}  // namespace vx
