@@ -1,8 +1,8 @@
 #include "tests/support/program_fixture.h"
 
 #include "runtime/heap.h"
-#include "runtime/live_unit.h"
 #include "runtime/helper_operations.h"
+#include "runtime/live_unit.h"
 #include "runtime/property_access.h"
 #include "runtime/runtime_notify.h"
 #include "runtime/runtime_state.h"
@@ -31,14 +31,15 @@ UnitDescription Unit(uint32_t id, uint32_t typeCode, RECT placement, uint32_t st
   return unit;
 }
 
-void TestProgram::Start(const std::vector<WindowDescription>& windows, const ProgramHandler* handlers, bool load) {
+void TestProgram::Start(const std::vector<WindowDescription>& windows, const ProgramHandler* handlers, bool load,
+                        const LibraryRecord* library) {
   template_ = WriteWindowTemplate(windows);
   header_.mode = 3;
   header_.codeBase = handlers ? handlers : kNoHandlers;
   header_.templateData = template_.data();
   header_.templateLength = static_cast<uint32_t>(template_.size());
   header_.libraryCount = 1;
-  header_.libraries = &TestLibrary();
+  header_.libraries = library ? library : &TestLibrary();
   Runtime().header = &header_;
   InitRuntime();
   if (load) LoadStartupWindow(windows.front().id);

@@ -27,9 +27,11 @@ class TestProgram {
   ~TestProgram() { Stop(); }
 
   // Reads the windows as the program's template (with the test library of
-  // test_units.h and the handlers given) and runs InitRuntime; the first window is
-  // then loaded as the start-up window unless load is false.
-  void Start(const std::vector<WindowDescription>& windows, const ProgramHandler* handlers = nullptr, bool load = true);
+  // test_units.h, or the library given, and the handlers given) and runs
+  // InitRuntime; the first window is then loaded as the start-up window unless
+  // load is false.
+  void Start(const std::vector<WindowDescription>& windows, const ProgramHandler* handlers = nullptr, bool load = true,
+             const LibraryRecord* library = nullptr);
   // Destroys every loaded window and forgets the template.
   void Stop();
 
@@ -47,8 +49,8 @@ inline uint64_t TextValue(const char* text) { return reinterpret_cast<uintptr_t>
 class ProgramFixture : public ::testing::Test {
  protected:
   void StartProgram(const std::vector<WindowDescription>& windows, const ProgramHandler* handlers = nullptr,
-                    bool load = true) {
-    program_.Start(windows, handlers, load);
+                    bool load = true, const LibraryRecord* library = nullptr) {
+    program_.Start(windows, handlers, load, library);
   }
   void TearDown() override;
 

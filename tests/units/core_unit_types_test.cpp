@@ -100,9 +100,11 @@ TEST(CoreUnitTypes, CodesOutsideTheCoreTableHaveNoType) {
   EXPECT_NE(CoreUnitType(core_unit_type::kSliderBar), nullptr);
 }
 
+bool IsBuilt(uint32_t code) { return code == core_unit_type::kWindow || code == core_unit_type::kEditBox; }
+
 TEST(CoreUnitTypes, OperationsAreNotOfferedBeforeTheTypesAreBuilt) {
   for (const ExpectedType& expected : kExpected) {
-    if (expected.code == core_unit_type::kWindow) continue;  // built: see the window unit's tests
+    if (IsBuilt(expected.code)) continue;  // see the built types' own tests
     const UnitTypeInfo* type = CoreUnitType(expected.code);
     ASSERT_NE(type->getInterface, nullptr);
     for (int32_t number = 0; number <= 11; ++number) {
@@ -152,8 +154,21 @@ TEST(CoreUnitTypes, WindowRows) {
   ExpectRow(code, 31, pt::kText, 0x8000);
 }
 
+TEST(CoreUnitTypes, TheEditBoxOffersItsOperationsAndWantsKey) {
+  const UnitTypeInfo* type = CoreUnitType(core_unit_type::kEditBox);
+  for (int32_t number : {1, 4, 5, 6, 8, 9}) EXPECT_NE(type->getInterface(number), nullptr) << number;
+  for (int32_t number : {0, 2, 3, 7, 10, 11}) EXPECT_EQ(type->getInterface(number), nullptr) << number;
+}
+
 TEST(CoreUnitTypes, EditBoxRows) {
   uint32_t code = core_unit_type::kEditBox;
+  ExpectRow(code, 9, pt::kPickList, 0x8000);
+  ExpectRow(code, 10, pt::kColour, 0x8000);
+  ExpectRow(code, 13, pt::kLogical, 0x8000);
+  ExpectRow(code, 14, pt::kInteger, 0x8000);
+  ExpectRow(code, 18, pt::kPickList, 0x8000);
+  ExpectRow(code, 22, pt::kInteger, 0x8001);
+  ExpectRow(code, 24, pt::kInteger, 0x8000);
   ExpectRow(code, 8, pt::kText, 0x8000);
   ExpectRow(code, 11, pt::kBackgroundColour, 0x8000);
   ExpectRow(code, 12, pt::kFont, 0x8000);

@@ -100,9 +100,14 @@ struct UnitOperations {
     return read ? 1 : 0;
   }
 
+  // A unit whose control holds values of its own (text typed since the program
+  // last read it) copies them into its property data first, so that a re-created
+  // control keeps them.
   static void* GetAllPropertyData(UnitObject* object) {
     auto* unit = dynamic_cast<UnitClass*>(object);
-    return unit ? MovableBlockFrom(StoreProperties(unit->data())) : nullptr;
+    if (!unit) return nullptr;
+    if constexpr (requires { unit->SaveControlState(); }) unit->SaveControlState();
+    return MovableBlockFrom(StoreProperties(unit->data()));
   }
 
   static uint8_t* WalkTexts(const uint8_t* record, int32_t* recordLength, TextCallback callback, intptr_t userValue) {

@@ -33,30 +33,6 @@ constexpr std::array<UnitPropertyInfo, common_property::kCount + N> TypeRows(con
 
 namespace pt = property_type;
 
-inline constexpr auto kEditBox = TypeRows({
-    {8, pt::kText, 0x8000},               // Content
-    {9, pt::kPickList, 0x8000},           // Border
-    {10, pt::kColour, 0x8000},            // TextColour
-    {11, pt::kBackgroundColour, 0x8000},  // BackColour
-    {12, pt::kFont, 0x8000},              // Font
-    {13, pt::kLogical, 0x8000},           // HideSelection
-    {14, pt::kInteger, 0x8000},           // MaxLength
-    {15, pt::kLogical, 0x8000},           // MultiLine
-    {16, pt::kPickList, 0x8000},          // ScrollBars
-    {17, pt::kPickList, 0x8000},          // Alignment
-    {18, pt::kPickList, 0x8000},          // InputMode
-    {19, pt::kText, 0x8001},              // PasswordChar, qualifies InputMode
-    {20, pt::kPickList, 0x8000},          // LetterCase
-    {21, pt::kPickList, 0x8000},          // SpinType
-    {22, pt::kInteger, 0x8001},           // SpinMinimum
-    {23, pt::kInteger, 0x8001},           // SpinMaximum
-    {24, pt::kInteger, 0x8000},           // SelStart
-    {25, pt::kInteger, 0x8000},           // SelLength
-    {26, pt::kText, 0x8008},              // SelectedText, only while running
-    {27, pt::kDataSource, 0x8000},        // DataSource
-    {28, pt::kDataColumn, 0x8000},        // DataColumn
-});
-
 inline constexpr auto kGroupBox = TypeRows({
     {8, pt::kText, 0x8000},               // Caption
     {9, pt::kPickList, 0x8000},           // Alignment

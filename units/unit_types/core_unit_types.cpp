@@ -3,6 +3,7 @@
 #include <array>
 
 #include "contract/runtime_link.h"
+#include "units/edit_box/edit_box_type.h"
 #include "units/unit_types/core_property_tables.h"
 #include "units/window/window_type.h"
 
@@ -37,7 +38,7 @@ std::array<UnitTypeInfo, kCoreUnitTypeSlots> BuildTable() {
   namespace props = core_properties;
   std::array<UnitTypeInfo, kCoreUnitTypeSlots> table{};
   table[SlotIndex(code::kWindow)] = WindowUnitType();
-  table[SlotIndex(code::kEditBox)] = PendingType("编辑框", "EditBox", 0x80000040, props::kEditBox);
+  table[SlotIndex(code::kEditBox)] = EditBoxUnitType();
   table[SlotIndex(code::kGroupBox)] = PendingType("分组框", "GroupBox", 0x840140C0, props::kGroupBox);
   table[SlotIndex(code::kLabel)] = PendingType("标签", "Label", 0x84012040, props::kLabel);
   table[SlotIndex(code::kButton)] = PendingType("按钮", "Button", 0x80000840, props::kButton);
