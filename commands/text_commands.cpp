@@ -4,6 +4,7 @@
 
 #include "commands/core_commands.h"
 #include "commands/remove_spaces.h"
+#include "commands/to_text.h"
 #include "contract/notify_codes.h"
 #include "contract/runtime_link.h"
 
@@ -17,6 +18,11 @@ void SetText(MDATA* result, char* text) {
 }
 
 }  // namespace
+
+void ToTextCommand(MDATA* result, int count, MDATA* args) {
+  std::string text = count > 0 ? ValueText(args[0]) : std::string();
+  SetText(result, CoreRuntime().MakeText(text.data(), text.size()));
+}
 
 void RemoveAllSpacesCommand(MDATA* result, int count, MDATA* args) {
   const char* text = HasArgument(count, args, 0) ? args[0].text : nullptr;
