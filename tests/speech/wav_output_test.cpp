@@ -104,15 +104,29 @@ TEST_F(WavOutputTest, MarkupIsReadAsItsText) {
   ExpectSameLength(Render(L"<volume level=\"100\">你好</volume>，世界", kSpeakIsXml), plain);
 }
 
-TEST_F(WavOutputTest, AFileNameIsReadAsItsContents) {
+// A text file is UTF-16 by its mark, UTF-8 (marked or not) when it is valid UTF-8,
+// else GBK, the program's own encoding.
+TEST_F(WavOutputTest, AFileNameIsReadAsItsContentsInItsEncoding) {
+  struct Case {
+    const char* encoding;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"UTF-8", "\xE4\xBD\xA0\xE5\xA5\xBD\xEF\xBC\x8C\xE4\xB8\x96\xE7\x95\x8C"},
+      {"UTF-8 with its mark", "\xEF\xBB\xBF\xE4\xBD\xA0\xE5\xA5\xBD\xEF\xBC\x8C\xE4\xB8\x96\xE7\x95\x8C"},
+      {"GBK", "\xC4\xE3\xBA\xC3\xA3\xAC\xCA\xC0\xBD\xE7"},
+      {"UTF-16", std::string("\xFF\xFE\x60\x4F\x7D\x59\x0C\xFF\x16\x4E\x4C\x75", 12)},
+  };
+  WavFile plain = Render(kHelloWorld);  // 你好，世界
   std::wstring text = Path(L"text.txt");
-  HANDLE file = CreateFileW(text.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  const char utf8[] = "\xE4\xBD\xA0\xE5\xA5\xBD\xEF\xBC\x8C\xE4\xB8\x96\xE7\x95\x8C";  // 你好，世界
-  DWORD written = 0;
-  WriteFile(file, utf8, sizeof utf8 - 1, &written, nullptr);
-  CloseHandle(file);
-  WavFile plain = Render(kHelloWorld);
-  ExpectSameLength(Render(text, kSpeakIsFilename), plain);
+  for (const Case& c : cases) {
+    HANDLE file = CreateFileW(text.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, c.bytes.data(), static_cast<DWORD>(c.bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    WavFile spoken = Render(text, kSpeakIsFilename);
+    EXPECT_NEAR(spoken.Seconds(), plain.Seconds(), plain.Seconds() * kLengthTolerance) << c.encoding;
+  }
   EXPECT_TRUE(FAILED(voice_->Speak(Path(L"none.txt").c_str(), kSpeakIsFilename, nullptr)));
 }
 
