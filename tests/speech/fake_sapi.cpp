@@ -233,75 +233,107 @@ std::string StreamName(IUnknown* output) {
 
 class FakeVoice : public FakeObject<ISpVoice> {
  public:
-  explicit FakeVoice(FakeSapi& sapi) : FakeObject(sapi), audio_(new FakeStream(sapi, "Audio")) {}
+  explicit FakeVoice(FakeSapi& sapi)
+      : FakeObject(sapi),
+        first_(sapi.voicesMade == 0),
+        name_(first_ ? "Voice" : "Voice" + std::to_string(sapi.voicesMade + 1)),
+        audio_(new FakeStream(sapi, "Audio")) {
+    ++sapi.voicesMade;
+  }
   ~FakeVoice() override { audio_->Release(); }
 
   HRESULT STDMETHODCALLTYPE SetInterest(ULONGLONG events, ULONGLONG queued) override {
-    Log("Voice.SetInterest(" + Hex(events) + "," + Hex(queued) + ")");
+    Log(name_ + ".SetInterest(" + Hex(events) + "," + Hex(queued) + ")");
     return sapi_.interestAnswer;
   }
   HRESULT STDMETHODCALLTYPE SetNotifyCallbackFunction(SPNOTIFYCALLBACK* callback, WPARAM wParam,
                                                       LPARAM lParam) override {
-    Log("Voice.SetNotifyCallbackFunction(" + Hex(lParam) + ")");
-    sapi_.callback = callback;
-    sapi_.callbackWParam = wParam;
-    sapi_.callbackLParam = lParam;
+    Log(name_ + ".SetNotifyCallbackFunction(" + Hex(lParam) + ")");
+    if (first_) {
+      sapi_.callback = callback;
+      sapi_.callbackWParam = wParam;
+      sapi_.callbackLParam = lParam;
+    } else {
+      sapi_.laterVoiceCallback = callback;
+      sapi_.laterVoiceWParam = wParam;
+    }
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetEvents(ULONG count, SPEVENT* events, ULONG* fetched) override {
-    Log("Voice.GetEvents(" + std::to_string(count) + ")");
+    Log(name_ + ".GetEvents(" + std::to_string(count) + ")");
+    std::deque<uint16_t>& queue = first_ ? sapi_.queuedEvents : sapi_.laterVoiceEvents;
     ULONG got = 0;
-    while (got < count && !sapi_.queuedEvents.empty()) {
+    while (got < count && !queue.empty()) {
       SPEVENT& event = events[got++];
       std::memset(static_cast<void*>(&event), 0, sizeof event);
-      event.eEventId = static_cast<SPEVENTENUM>(sapi_.queuedEvents.front());
+      event.eEventId = static_cast<SPEVENTENUM>(queue.front());
       event.elParamType = SPET_LPARAM_IS_UNDEFINED;
       event.ulStreamNum = 1;
-      sapi_.queuedEvents.pop_front();
+      queue.pop_front();
     }
     if (fetched) *fetched = got;
     return got == count ? S_OK : S_FALSE;
   }
   HRESULT STDMETHODCALLTYPE Speak(LPCWSTR text, DWORD flags, ULONG* stream) override {
-    Log("Voice.Speak(" + Narrow(text) + "," + std::to_string(flags) + ")");
+    Log(name_ + ".Speak(" + Narrow(text) + "," + std::to_string(flags) + ")");
     if (stream) *stream = 1;
-    return S_OK;
+    return sapi_.speakAnswer;
   }
   HRESULT STDMETHODCALLTYPE WaitUntilDone(ULONG milliseconds) override {
-    Log("Voice.WaitUntilDone(" + Hex(milliseconds) + ")");
-    return S_OK;
+    Log(name_ + ".WaitUntilDone(" + Hex(milliseconds) + ")");
+    return sapi_.doneAnswer;
   }
   HRESULT STDMETHODCALLTYPE Pause() override {
-    Log("Voice.Pause");
+    Log(name_ + ".Pause");
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE Resume() override {
-    Log("Voice.Resume");
+    Log(name_ + ".Resume");
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE SetRate(LONG rate) override {
-    Log("Voice.SetRate(" + std::to_string(rate) + ")");
+    Log(name_ + ".SetRate(" + std::to_string(rate) + ")");
+    rate_ = rate;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE SetVolume(USHORT volume) override {
-    Log("Voice.SetVolume(" + std::to_string(volume) + ")");
+    Log(name_ + ".SetVolume(" + std::to_string(volume) + ")");
+    volume_ = volume;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetRate(LONG* rate) override {
+    Log(name_ + ".GetRate");
+    *rate = rate_;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetVolume(USHORT* volume) override {
+    Log(name_ + ".GetVolume");
+    *volume = volume_;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetOutputStream(ISpStreamFormat** stream) override {
-    Log("Voice.GetOutputStream");
+    Log(name_ + ".GetOutputStream");
     audio_->AddRef();
     *stream = audio_;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE SetOutput(IUnknown* output, WINBOOL allowFormatChanges) override {
-    Log("Voice.SetOutput(" + StreamName(output) + "," + std::to_string(allowFormatChanges) + ")");
+    Log(name_ + ".SetOutput(" + StreamName(output) + "," + std::to_string(allowFormatChanges) + ")");
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE SetVoice(ISpObjectToken* token) override {
-    Log("Voice.SetVoice");
     auto* fake = dynamic_cast<FakeToken*>(token);
-    if (SUCCEEDED(sapi_.setVoiceAnswer)) sapi_.currentVoice = fake ? static_cast<int>(fake->index()) : -1;
+    Log(name_ + ".SetVoice" + (fake ? "(Token" + std::to_string(fake->index()) + ")" : ""));
+    if (SUCCEEDED(sapi_.setVoiceAnswer)) {
+      token_ = fake ? static_cast<int>(fake->index()) : -1;
+      if (first_) sapi_.currentVoice = token_;
+    }
     return sapi_.setVoiceAnswer;
+  }
+  HRESULT STDMETHODCALLTYPE GetVoice(ISpObjectToken** token) override {
+    Log(name_ + ".GetVoice");
+    *token = token_ >= 0 ? new FakeToken(sapi_, static_cast<size_t>(token_)) : nullptr;
+    return token_ >= 0 ? S_OK : static_cast<HRESULT>(0x8004503A);  // SPERR_NOT_FOUND
   }
   HRESULT STDMETHODCALLTYPE SetNotifySink(ISpNotifySink*) override VX_UNUSED_CALL
   HRESULT STDMETHODCALLTYPE SetNotifyWindowMessage(HWND, UINT, WPARAM, LPARAM) override VX_UNUSED_CALL
@@ -311,7 +343,6 @@ class FakeVoice : public FakeObject<ISpVoice> {
   HANDLE STDMETHODCALLTYPE GetNotifyEventHandle() override { return nullptr; }
   HRESULT STDMETHODCALLTYPE GetInfo(SPEVENTSOURCEINFO*) override VX_UNUSED_CALL
   HRESULT STDMETHODCALLTYPE GetOutputObjectToken(ISpObjectToken**) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE GetVoice(ISpObjectToken**) override VX_UNUSED_CALL
   HRESULT STDMETHODCALLTYPE SpeakStream(IStream*, DWORD, ULONG*) override VX_UNUSED_CALL
   HRESULT STDMETHODCALLTYPE GetStatus(SPVOICESTATUS*, LPWSTR*) override VX_UNUSED_CALL
   HRESULT STDMETHODCALLTYPE Skip(LPCWSTR, LONG, ULONG*) override VX_UNUSED_CALL
@@ -319,8 +350,6 @@ class FakeVoice : public FakeObject<ISpVoice> {
   HRESULT STDMETHODCALLTYPE GetPriority(SPVPRIORITY*) override VX_UNUSED_CALL
   HRESULT STDMETHODCALLTYPE SetAlertBoundary(SPEVENTENUM) override VX_UNUSED_CALL
   HRESULT STDMETHODCALLTYPE GetAlertBoundary(SPEVENTENUM*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE GetRate(LONG*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE GetVolume(USHORT*) override VX_UNUSED_CALL
   HRESULT STDMETHODCALLTYPE SetSyncSpeakTimeout(ULONG) override VX_UNUSED_CALL
   HRESULT STDMETHODCALLTYPE GetSyncSpeakTimeout(ULONG*) override VX_UNUSED_CALL
   HANDLE STDMETHODCALLTYPE SpeakCompleteEvent() override { return nullptr; }
@@ -334,7 +363,12 @@ class FakeVoice : public FakeObject<ISpVoice> {
   }
 
  private:
+  bool first_;
+  std::string name_;
   FakeStream* audio_;
+  LONG rate_ = 0;
+  USHORT volume_ = 100;
+  int token_ = -1;
 };
 
 }  // namespace
@@ -379,6 +413,10 @@ sapi::ComCreator FakeSapi::Creator() {
 
 void FakeSapi::Notify() {
   if (callback) callback(callbackWParam, callbackLParam);
+}
+
+void FakeSapi::NotifyFromLaterVoice() {
+  if (laterVoiceCallback) laterVoiceCallback(laterVoiceWParam, 0);
 }
 
 bool FakeSapi::Called(const std::string& prefix) const { return !CallsStartingWith(prefix).empty(); }
