@@ -161,6 +161,12 @@ if [ $espeak_lib_missing = 1 ]; then
        && "$arch-w64-mingw32-gcc-posix" -O2 -c "$names/utf8_file_names.c" -o utf8_file_names.o \
        && "$arch-w64-mingw32-ar" rs src/.libs/libespeak-ng.a utf8_file_names.o >/dev/null) \
       || { echo "install-deps: eSpeak NG did not build ($arch)" >&2; exit 1; }
+    # Every file name now goes through the UTF-8 functions: no ANSI call is left.
+    if "$arch-w64-mingw32-nm" "$tree/src/.libs/libespeak-ng.a" 2>/dev/null \
+         | grep -Eq ' U _{0,2}(imp_+)?_?(fopen|stat|_stat[0-9a-z]*|FindFirstFileA|FindNextFileA)(@[0-9]+)?$'; then
+      echo "install-deps: eSpeak NG still opens files by ANSI names ($arch)" >&2
+      exit 1
+    fi
     mkdir -p "$prefix/lib" "$prefix/include/espeak-ng"
     cp "$tree/src/.libs/libespeak-ng.a" "$prefix/lib/"
     cp "$tree"/src/include/espeak-ng/*.h "$prefix/include/espeak-ng/"
