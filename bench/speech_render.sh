@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Renders two texts to WAV through voxlet-say (the speech object on the built-in
 # engine, under Wine) and through the native espeak-ng 1.52 built by
-# scripts/install-deps.sh on the same data, best of three runs each, and prints the
-# times, the audio lengths and each ratio against its aim:
+# scripts/install-deps.sh on the same data, the best of five runs each, the two
+# taking turns, and prints the times, the audio lengths and each ratio against its
+# aim:
 #   - pure Chinese (2000 characters): voxlet-say's time per second of audio at most
 #     1.1x that of espeak-ng -w;
 #   - mixed text (a Latin word in every sentence, 2000 characters): voxlet-say's time
@@ -38,26 +39,22 @@ make_text '春天来了，花都开了，小鸟在树上唱歌。今天天气很
 make_text '今天我们用 Python 写了一个小程序。老师说发 email 比寄信快得多。他每天早上都要喝一杯 coffee。周末我们一起去看一场 movie 吧。这个 app 很好用，大家都喜欢它。' \
   "$work/mixed.txt"
 
-# Runs a command three times; prints the seconds of the fastest run. Every run must
-# succeed and leave a WAV file.
-best_of_three() { # wav command...
-  local wav=$1 best= start end took
+# Seconds one run of a command takes; the run must succeed and leave its WAV file.
+time_run() { # wav command...
+  local wav=$1 start end
   shift
-  for _ in 1 2 3; do
-    rm -f "$wav"
-    start=$(date +%s.%N)
-    if ! "$@" >"$work/run.log" 2>&1; then
-      echo "speech_render: failed: $*" >&2
-      cat "$work/run.log" >&2
-      return 1
-    fi
-    end=$(date +%s.%N)
-    [ -s "$wav" ] || { echo "speech_render: no audio from: $*" >&2; return 1; }
-    took=$(echo "$end - $start" | bc)
-    if [ -z "$best" ] || [ "$(echo "$took < $best" | bc)" = 1 ]; then best=$took; fi
-  done
-  echo "$best"
+  rm -f "$wav"
+  start=$(date +%s.%N)
+  if ! "$@" >"$work/run.log" 2>&1; then
+    echo "speech_render: failed: $*" >&2
+    cat "$work/run.log" >&2
+    return 1
+  fi
+  end=$(date +%s.%N)
+  [ -s "$wav" ] || { echo "speech_render: no audio from: $*" >&2; return 1; }
+  echo "$end - $start" | bc
 }
+faster() { if [ -z "$1" ] || [ "$(echo "$2 < $1" | bc)" = 1 ]; then echo "$2"; else echo "$1"; fi; }
 
 ratio() { echo "scale=4; $1 / $2" | bc; }
 # "meets" or "misses" for a ratio and its upper aim.
@@ -73,14 +70,27 @@ if [ -d "$top/.deps/locale/zh_CN.utf8" ]; then
   export LOCPATH="$top/.deps/locale" LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 2>/dev/null
 fi
 wine=/usr/lib/wine/wine64
+runs=5
 status=0
 declare -A per_second
+# voxlet-say's own start and end (Wine, COM, the engine's data), from an empty text.
+: >"$work/empty.txt"
+startup=
+for _ in $(seq $runs); do
+  took=$(time_run "$work/empty.wav" "$wine" "$tool" --wav "$work/empty.wav" "$work/empty.txt") || exit 1
+  startup=$(faster "$startup" "$took")
+done
+printf 'voxlet-say start-up and end (an empty text): %.3f s\n' "$startup"
 for name in chinese mixed; do
   tool_wav=$work/$name-tool.wav native_wav=$work/$name-native.wav
-  tool_time=$(best_of_three "$tool_wav" "$wine" "$tool" --wav "$tool_wav" "$work/$name.txt") \
-    || exit 1
-  native_time=$(best_of_three "$native_wav" "$native" --path="$top/.deps" -v cmn -w "$native_wav" \
-                  -f "$work/$name.txt") || exit 1
+  # The two programs take turns, so that both meet the machine in the same state.
+  tool_time= native_time=
+  for _ in $(seq $runs); do
+    took=$(time_run "$tool_wav" "$wine" "$tool" --wav "$tool_wav" "$work/$name.txt") || exit 1
+    tool_time=$(faster "$tool_time" "$took")
+    took=$(time_run "$native_wav" "$native" --path="$top/.deps" -v cmn -w "$native_wav" -f "$work/$name.txt") || exit 1
+    native_time=$(faster "$native_time" "$took")
+  done
   tool_audio=$(soxi -D "$tool_wav") native_audio=$(soxi -D "$native_wav")
   per_second[$name]=$(ratio "$tool_time" "$tool_audio")
   native_per_second=$(ratio "$native_time" "$native_audio")
@@ -98,6 +108,8 @@ for name in chinese mixed; do
     speed=$(ratio "${per_second[chinese]}" "$native_per_second")
     printf '  time per second of audio, voxlet-say / espeak-ng: %.2fx (aim: at most 1.1x, %s)\n' \
       "$speed" "$(verdict "$speed" 1.1)"
+    printf '  the same without voxlet-say'"'"'s start-up and end: %.2fx\n' \
+      "$(ratio "$(ratio "$(echo "$tool_time - $startup" | bc)" "$tool_audio")" "$native_per_second")"
     [ "$(verdict "$speed" 1.1)" = meets ] || [ $status != 0 ] || status=2
   else
     speed=$(ratio "${per_second[mixed]}" "${per_second[chinese]}")
