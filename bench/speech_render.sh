@@ -56,7 +56,7 @@ time_run() { # wav command...
 }
 faster() { if [ -z "$1" ] || [ "$(echo "$2 < $1" | bc)" = 1 ]; then echo "$2"; else echo "$1"; fi; }
 
-ratio() { echo "scale=4; $1 / $2" | bc; }
+ratio() { echo "scale=12; $1 / $2" | bc; }
 # "meets" or "misses" for a ratio and its upper aim.
 verdict() { if [ "$(echo "$1 <= $2" | bc)" = 1 ]; then echo meets; else echo misses; fi; }
 
