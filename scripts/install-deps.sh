@@ -125,14 +125,35 @@ for arch in i686 x86_64; do
   fi
 done
 
+# ---- sonic: speeds speech up inside eSpeak NG and slows it down below eSpeak's
+# own floor in the speech library. One C file, built the same way for both
+# architectures ------------------------------------------------------------------
+for arch in i686 x86_64; do
+  prefix="$deps/prefix-$arch"
+  [ -f "$prefix/lib/libsonic.a" ] && [ -f "$prefix/include/sonic.h" ] && continue
+  echo "install-deps: building sonic ($arch)"
+  fetch_source sonic/bookworm 'sonic_*.orig.tar.*'
+  src=$(unpack 'sonic_*.orig.tar.*' sonic)
+  mkdir -p "$work/sonic-$arch" "$prefix/lib" "$prefix/include"
+  "$arch-w64-mingw32-gcc-posix" -O2 -c "$src/sonic.c" -o "$work/sonic-$arch/sonic.o"
+  rm -f "$prefix/lib/libsonic.a"
+  "$arch-w64-mingw32-ar" rcs "$prefix/lib/libsonic.a" "$work/sonic-$arch/sonic.o"
+  cp "$src/sonic.h" "$prefix/include/"
+done
+
 # ---- eSpeak NG 1.52: the built-in speech engine -----------------------------
 # From bookworm-backports: bookworm's own 1.51 tarball is missing on the mirror and
 # its Mandarin voice reads pinyin through English rules. Its CMake build clones
 # sonic from the network, so the autotools build is used, in a copy of the tree per
-# architecture (out-of-tree builds fail).
+# architecture (out-of-tree builds fail). It is built with sonic, and with UTF-8
+# file names (speech/platform/espeak/library_build), so its data may lie in any
+# folder. The stamp names how a library was built; another recipe rebuilds it.
+names="$top/speech/platform/espeak/library_build"
+espeak_recipe="1.52 sonic utf8-names $(cat "$names"/utf8_file_names.* | sha256sum | cut -c1-16)"
+espeak_current() { [ -f "$1/lib/libespeak-ng.a" ] && [ "$(cat "$1/lib/libespeak-ng.recipe" 2>/dev/null)" = "$espeak_recipe" ]; }
 espeak_lib_missing=0
 for arch in i686 x86_64; do
-  [ -f "$deps/prefix-$arch/lib/libespeak-ng.a" ] || espeak_lib_missing=1
+  espeak_current "$deps/prefix-$arch" || espeak_lib_missing=1
 done
 if [ $espeak_lib_missing = 1 ]; then
   # The .dsc is missing on the mirror; only the orig tarball can be fetched.
@@ -140,19 +161,48 @@ if [ $espeak_lib_missing = 1 ]; then
   src=$(unpack 'espeak-ng_1.52*.orig.tar.*' espeak-ng)
   for arch in i686 x86_64; do
     prefix="$deps/prefix-$arch"
-    [ -f "$prefix/lib/libespeak-ng.a" ] && continue
+    espeak_current "$prefix" && continue
     echo "install-deps: building eSpeak NG ($arch)"
     tree="$work/espeak-ng-$arch"
     rm -rf "$tree" && cp -a "$src" "$tree"
     (cd "$tree" && ./autogen.sh >/dev/null 2>&1 \
        && ./configure --host="$arch-w64-mingw32" --disable-shared --enable-static --without-async \
-            --without-pcaudiolib --without-sonic --without-mbrola --without-speechplayer \
-            CC="$arch-w64-mingw32-gcc-posix" CFLAGS=-O2 >/dev/null \
-       && make -j2 src/libespeak-ng.la >/dev/null 2>&1)
+            --without-pcaudiolib --with-sonic --without-mbrola --without-speechplayer \
+            CC="$arch-w64-mingw32-gcc-posix" CPPFLAGS="-I$prefix/include" LDFLAGS="-L$prefix/lib" \
+            CFLAGS="-O2 -include $names/utf8_file_names.h" >/dev/null \
+       && grep -q '^#define HAVE_SONIC_H 1' config.h \
+       && make -j2 src/libespeak-ng.la >/dev/null 2>&1 \
+       && "$arch-w64-mingw32-gcc-posix" -O2 -c "$names/utf8_file_names.c" -o utf8_file_names.o \
+       && "$arch-w64-mingw32-ar" rs src/.libs/libespeak-ng.a utf8_file_names.o >/dev/null) \
+      || { echo "install-deps: eSpeak NG did not build ($arch)" >&2; exit 1; }
+    # Every file name now goes through the UTF-8 functions: no ANSI call is left.
+    if "$arch-w64-mingw32-nm" "$tree/src/.libs/libespeak-ng.a" 2>/dev/null \
+         | grep -Eq ' U _{0,2}(imp_+)?_?(fopen|stat|_stat[0-9a-z]*|FindFirstFileA|FindNextFileA)(@[0-9]+)?$'; then
+      echo "install-deps: eSpeak NG still opens files by ANSI names ($arch)" >&2
+      exit 1
+    fi
     mkdir -p "$prefix/lib" "$prefix/include/espeak-ng"
     cp "$tree/src/.libs/libespeak-ng.a" "$prefix/lib/"
     cp "$tree"/src/include/espeak-ng/*.h "$prefix/include/espeak-ng/"
+    echo "$espeak_recipe" >"$prefix/lib/libespeak-ng.recipe"
   done
+fi
+# The same eSpeak NG built for this machine: the reference bench/speech_render.sh
+# times the engine against (Debian 12's own espeak-ng is 1.51, which reads the 1.52
+# data differently).
+if [ ! -x "$deps/native/bin/espeak-ng" ]; then
+  echo "install-deps: building eSpeak NG (native reference)"
+  fetch_source espeak-ng/bookworm-backports 'espeak-ng_1.52*.orig.tar.*'
+  src=$(unpack 'espeak-ng_1.52*.orig.tar.*' espeak-ng)
+  tree="$work/espeak-ng-native"
+  rm -rf "$tree" && cp -a "$src" "$tree"
+  (cd "$tree" && ./autogen.sh >/dev/null 2>&1 \
+     && ./configure --disable-shared --enable-static --without-async --without-pcaudiolib --without-sonic \
+          --without-mbrola --without-speechplayer CFLAGS=-O2 >/dev/null \
+     && make -j2 src/espeak-ng >/dev/null 2>&1) \
+    || { echo "install-deps: the native eSpeak NG did not build" >&2; exit 1; }
+  mkdir -p "$deps/native/bin"
+  cp "$tree/src/espeak-ng" "$deps/native/bin/"
 fi
 # The compiled data: the amd64 package's files are the same for every Windows build.
 # Only English and Mandarin are shipped (~2.4 MB of the package's ~25 MB).

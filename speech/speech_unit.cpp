@@ -71,19 +71,54 @@ HWND TargetWindow(const SpeechState& state) {
   return target ? target->handle() : nullptr;
 }
 
-// Runs on the thread that created the voice, from its message loop, once events
-// were queued. Without a target the events stay queued for a later delivery.
-void __stdcall ForwardSpeechEvents(WPARAM wParam, LPARAM) {
-  auto* state = reinterpret_cast<SpeechState*>(wParam);
-  if (!state->voice) return;
-  HWND target = TargetWindow(*state);
-  if (!target) return;
+// Sends the voice's queued events to the target's window, one message each, for
+// as long as a target can be resolved. False when a handler destroyed the object.
+bool SendEvents(SpeechState* state, SpeechVoice& voice) {
+  std::weak_ptr<const bool> alive = state->alive;
   SpeechEvent event;
-  while (state->voice->GetEvents(1, &event, nullptr) == S_OK) {
+  HWND target;
+  while ((target = TargetWindow(*state)) && voice.GetEvents(1, &event, nullptr) == S_OK) {
     // SAPI's 16-bit event id, widened with its sign.
     auto id = static_cast<WPARAM>(static_cast<intptr_t>(static_cast<int16_t>(event.eventId)));
     SendMessageW(target, kWmSpeechEvent, id, 0);
+    if (alive.expired()) return false;
   }
+  return true;
+}
+
+// Runs on the thread that created the voices, from its message loop, once either
+// voice queued events. Without a target the events stay queued for a later
+// delivery. A rendering's events follow once the voice has nothing left to speak,
+// where a rendering queued on the voice itself would have come: a program that
+// tracks whether speech runs by the last event sees a paused or running item as
+// running until it ends.
+void __stdcall ForwardSpeechEvents(WPARAM wParam, LPARAM) {
+  auto* state = reinterpret_cast<SpeechState*>(wParam);
+  if (!state->voice || !SendEvents(state, *state->voice)) return;
+  if (state->renderer && state->voice->WaitUntilDone(0) == S_OK) SendEvents(state, *state->renderer);
+}
+
+// The state's renderer, made on first use with the same interest and forwarder as
+// its voice; null when the platform cannot make another voice.
+SpeechVoice* Renderer(SpeechState& state) {
+  if (!state.renderer) {
+    std::unique_ptr<SpeechVoice> renderer;
+    if (FAILED(state.platform->CreateVoice(&renderer)) || !renderer) return nullptr;
+    renderer->SetInterest(kStartAndEndInterest, kStartAndEndInterest);
+    renderer->SetNotifyCallbackFunction(ForwardSpeechEvents, reinterpret_cast<WPARAM>(&state), 0);
+    state.renderer = std::move(renderer);
+  }
+  return state.renderer.get();
+}
+
+// Gives the renderer the voice's current voice, rate and volume.
+bool ConfigureLike(SpeechVoice& renderer, SpeechVoice& voice) {
+  std::shared_ptr<VoiceToken> token;
+  long rate = 0;
+  USHORT volume = 0;
+  return SUCCEEDED(voice.GetVoice(&token)) && SUCCEEDED(renderer.SetVoice(token)) &&
+         SUCCEEDED(voice.GetRate(&rate)) && SUCCEEDED(renderer.SetRate(rate)) &&
+         SUCCEEDED(voice.GetVolume(&volume)) && SUCCEEDED(renderer.SetVolume(volume));
 }
 
 // Results of the simple methods: one voice call, true when it succeeded.
@@ -119,6 +154,7 @@ void SpeechDestroy(MDATA*, int count, MDATA* args) {
   SpeechState* state = *slot;
   // The state holds no voice while it goes, so a late notification finds nothing.
   std::unique_ptr<SpeechVoice> voice = std::move(state->voice);
+  state->renderer.reset();
   voice.reset();
   CoUninitialize();
   delete state;
@@ -171,9 +207,12 @@ void SpeechSpeakToWaveFile(MDATA* result, int count, MDATA* args) {
   std::vector<BYTE> format;
   if (FAILED(normal->GetFormatBlock(&formatId, &format))) return;
   if (format.size() < sizeof(WAVEFORMATEX)) format.resize(sizeof(WAVEFORMATEX));
+  normal.reset();
 
   std::wstring fileName = WideFromGbk(TextArgument(count, args, 3));
   if (fileName.size() > kMaxFileNameUnits) return;
+  SpeechVoice* renderer = Renderer(*state);
+  if (!renderer || !ConfigureLike(*renderer, *state->voice)) return;
   std::shared_ptr<OutputStream> file;
   if (FAILED(state->platform->BindToFile(fileName.c_str(), kFileModeCreateAlways, formatId,
                                          *reinterpret_cast<const WAVEFORMATEX*>(format.data()), kAllEventsInterest,
@@ -182,13 +221,14 @@ void SpeechSpeakToWaveFile(MDATA* result, int count, MDATA* args) {
     return;
   }
 
-  state->voice->SetOutput(file, true);
-  if (mode < 3) {
+  HRESULT rendered = renderer->SetOutput(file, true);
+  if (SUCCEEDED(rendered) && mode < 3) {
     std::wstring text = WideFromGbk(TextArgument(count, args, 2));
-    state->voice->Speak(text.c_str(), kSyncFlags[mode], nullptr);
+    rendered = renderer->Speak(text.c_str(), kSyncFlags[mode], nullptr);
   }
-  state->voice->SetOutput(normal, true);
-  SetLogical(result, true);
+  // The file closes when its stream is released, once the renderer lets go of it.
+  renderer->SetOutput(nullptr, true);
+  SetLogical(result, SUCCEEDED(rendered));
 }
 
 void SpeechStopSpeaking(MDATA* result, int count, MDATA* args) {

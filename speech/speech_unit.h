@@ -28,6 +28,13 @@ struct SpeechState {
   std::shared_ptr<SpeechPlatform> platform;
   // A state exists only while it holds its voice.
   std::unique_ptr<SpeechVoice> voice;
+  // A second voice of the platform that SpeakToWaveFile renders with, configured
+  // like the first each time: a rendering neither waits behind what the first
+  // voice is speaking nor for its pause. Made on the first save.
+  std::unique_ptr<SpeechVoice> renderer;
+  // Expires with the state: the event forwarder sends messages whose handlers may
+  // destroy or re-create the object, and must then touch nothing more.
+  std::shared_ptr<const bool> alive = std::make_shared<const bool>(true);
   // The unit whose window receives kWmSpeechEvent, as window and unit id (window
   // id 0 while none was named). It is resolved through the runtime for every
   // delivery, so a unit destroyed meanwhile is never touched.

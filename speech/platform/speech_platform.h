@@ -122,6 +122,8 @@ class SpeechVoice {
   // -10..10 and 0..100, for speech that starts later.
   virtual HRESULT SetRate(long rate) = 0;
   virtual HRESULT SetVolume(USHORT volume) = 0;
+  virtual HRESULT GetRate(long* rate) = 0;
+  virtual HRESULT GetVolume(USHORT* volume) = 0;
   // The current output; by default the audio device in the voice's normal format.
   virtual HRESULT GetOutputStream(std::shared_ptr<OutputStream>* stream) = 0;
   // Later items go to that stream; null returns to the audio device. A stream of
@@ -129,6 +131,8 @@ class SpeechVoice {
   virtual HRESULT SetOutput(std::shared_ptr<OutputStream> stream, bool allowFormatChanges) = 0;
   // That voice speaks later items. A token of another engine is refused.
   virtual HRESULT SetVoice(const std::shared_ptr<VoiceToken>& token) = 0;
+  // The voice that speaks later items.
+  virtual HRESULT GetVoice(std::shared_ptr<VoiceToken>* token) = 0;
 };
 
 // An engine: creates voices and file streams, and lists the installed voices.

@@ -5,11 +5,24 @@
 
 namespace vx {
 
+namespace {
+
+bool HasAVoice(SpeechPlatform& platform) {
+  std::unique_ptr<VoiceCategory> category;
+  if (FAILED(platform.GetCategoryFromId(kVoiceCategoryId, false, &category)) || !category) return false;
+  std::unique_ptr<VoiceTokenEnum> tokens;
+  if (FAILED(category->EnumTokens(L"", L"", &tokens)) || !tokens) return false;
+  std::shared_ptr<VoiceToken> token;
+  return tokens->Next(&token) == S_OK && token;
+}
+
+}  // namespace
+
 bool SpeechPlatformWorks(SpeechPlatform& platform) {
   std::unique_ptr<SpeechVoice> voice;
   if (FAILED(platform.CreateVoice(&voice)) || !voice) return false;
   // E_NOTIMPL is a failure code, so stubs fall out here with every other failure.
-  return SUCCEEDED(voice->SetInterest(kStartAndEndInterest, kStartAndEndInterest));
+  return SUCCEEDED(voice->SetInterest(kStartAndEndInterest, kStartAndEndInterest)) && HasAVoice(platform);
 }
 
 std::unique_ptr<SpeechPlatform> ChooseSpeechPlatform(std::unique_ptr<SpeechPlatform> sapi,

@@ -14,13 +14,14 @@ constexpr uint64_t kStartAndEndInterest = 0x0000000240000006ull;
 // COM must be initialised on the calling thread.
 std::unique_ptr<SpeechPlatform> CreateSpeechPlatform();
 
-// The choice itself: sapi when a voice can be created and takes SetInterest (a
-// SAPI whose calls answer E_NOTIMPL, as Wine's stubs do, would say nothing), else
-// what createBuiltIn gives.
+// The choice itself: sapi when it can speak, else what createBuiltIn gives.
 std::unique_ptr<SpeechPlatform> ChooseSpeechPlatform(std::unique_ptr<SpeechPlatform> sapi,
                                                      std::unique_ptr<SpeechPlatform> (*createBuiltIn)());
 
-// A voice can be created on the platform and accepts the speech unit's interest.
+// The platform can speak: a voice can be created and accepts the speech unit's
+// interest (a SAPI whose calls answer E_NOTIMPL, as Wine's stubs do, would say
+// nothing), and at least one voice is installed (a SAPI without voices would say
+// nothing either).
 bool SpeechPlatformWorks(SpeechPlatform& platform);
 
 }  // namespace vx

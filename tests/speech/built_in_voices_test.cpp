@@ -108,32 +108,105 @@ bool CopyTree(const std::wstring& from, const std::wstring& to) {
   return ok;
 }
 
-// eSpeak opens its data through the ANSI functions. CTest runs every case in a
-// process of its own, so here the engine starts from the copy.
-TEST(BuiltInPlatformTest, DataInAFolderWithAChineseNameIsFound) {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  std::wstring folder = std::wstring(temp) + L"语音数据_" + std::to_wstring(GetCurrentProcessId());
-  ASSERT_TRUE(CopyTree(espeak::DataFolderNextToExe(), folder));
+// A copy of the data next to the exe in a folder under the temp folder, removed
+// with everything in it when the test ends.
+class DataCopy {
+ public:
+  explicit DataCopy(const std::wstring& name) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    folder_ = std::wstring(temp) + name + L"_" + std::to_wstring(GetCurrentProcessId());
+    copied_ = CopyTree(espeak::DataFolderNextToExe(), folder_);
+  }
+  ~DataCopy() {
+    SHFILEOPSTRUCTW remove{};
+    std::wstring from = folder_ + L'\0';  // a list of names, ended by an empty one
+    remove.wFunc = FO_DELETE;
+    remove.pFrom = from.c_str();
+    remove.fFlags = FOF_NO_UI;
+    SHFileOperationW(&remove);
+  }
+  bool copied() const { return copied_; }
+  const std::wstring& folder() const { return folder_; }
+
+ private:
+  std::wstring folder_;
+  bool copied_;
+};
+
+// What the engine on that folder lists, and how loud each voice says its test text
+// into a WAV file in the folder.
+struct Heard {
+  std::vector<std::wstring> voices;
+  std::vector<double> rms;
+};
+Heard ListAndSpeak(const std::wstring& folder) {
+  Heard heard;
   auto platform = CreateBuiltInSpeechPlatform(folder);
-  ASSERT_TRUE(platform);
+  if (!platform) return heard;
   std::unique_ptr<SpeechVoice> voice;
-  ASSERT_EQ(platform->CreateVoice(&voice), S_OK);
-  std::wstring path = folder + L"\\你好.wav";
-  std::shared_ptr<OutputStream> file;
-  WAVEFORMATEX format = espeak::EngineFormat();
-  ASSERT_EQ(platform->BindToFile(path.c_str(), kFileModeCreateAlways, kWaveFormatExFormatId, format, 0, &file), S_OK);
-  ASSERT_EQ(voice->SetOutput(file, true), S_OK);
-  ASSERT_EQ(voice->Speak(L"你好", 0, nullptr), S_OK);
-  voice->SetOutput(nullptr, true);
-  file.reset();
-  EXPECT_GT(ReadWav(path).Rms(), 500);
-  SHFILEOPSTRUCTW remove{};
-  std::wstring from = folder + L'\0';  // a list of names, ended by an empty one
-  remove.wFunc = FO_DELETE;
-  remove.pFrom = from.c_str();
-  remove.fFlags = FOF_NO_UI;
-  SHFileOperationW(&remove);
+  EXPECT_EQ(platform->CreateVoice(&voice), S_OK);
+  for (const std::shared_ptr<VoiceToken>& token : AllTokens(*platform)) {
+    heard.voices.push_back(Value(*token, L"409"));
+    EXPECT_EQ(voice->SetVoice(token), S_OK);
+    std::wstring path = folder + L"\\朗读.wav";
+    std::shared_ptr<OutputStream> file;
+    EXPECT_EQ(platform->BindToFile(path.c_str(), kFileModeCreateAlways, kWaveFormatExFormatId,
+                                   espeak::EngineFormat(), 0, &file),
+              S_OK);
+    EXPECT_EQ(voice->SetOutput(file, true), S_OK);
+    EXPECT_EQ(voice->Speak(L"你好, hello", 0, nullptr), S_OK);
+    voice->SetOutput(nullptr, true);
+    file.reset();
+    heard.rms.push_back(ReadWav(path).Rms());
+  }
+  return heard;
+}
+
+// eSpeak takes its data folder as UTF-8, so a name that the system's code page (here
+// 936) cannot write still works. CTest runs every case in a process of its own, so
+// in each of these the engine starts from the copy.
+TEST(BuiltInPlatformTest, DataInAFolderNamedInAnyScriptIsFound) {
+  const std::wstring name = L"语音数据 ✓ 한국어";
+  BOOL lossy = FALSE;
+  WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, name.c_str(), -1, nullptr, 0, nullptr, &lossy);
+  ASSERT_TRUE(lossy) << "the name must lie outside the ANSI code page";
+  DataCopy copy(name);
+  ASSERT_TRUE(copy.copied());
+  Heard heard = ListAndSpeak(copy.folder());
+  EXPECT_EQ(heard.voices, (std::vector<std::wstring>{L"eSpeak NG Chinese (Mandarin)", L"eSpeak NG English"}));
+  for (double rms : heard.rms) EXPECT_GT(rms, 500);
+}
+
+// Without its dictionary a voice would say nothing: it is not listed, and the other
+// voice speaks.
+TEST(BuiltInPlatformTest, AVoiceWithoutItsDictionaryIsNotListed) {
+  DataCopy copy(L"语音数据");
+  ASSERT_TRUE(copy.copied());
+  ASSERT_TRUE(DeleteFileW((copy.folder() + L"\\cmn_dict").c_str()));
+  Heard heard = ListAndSpeak(copy.folder());
+  EXPECT_EQ(heard.voices, std::vector<std::wstring>{L"eSpeak NG English"});
+  ASSERT_EQ(heard.rms.size(), 1u);
+  EXPECT_GT(heard.rms[0], 500);
+}
+
+// eSpeak holds one voice at a time: switching reloads it (and its dictionary), so
+// the engine loads a voice only when another one spoke last. A mixed text read by
+// the Mandarin voice, Latin words and all, needs no other voice.
+TEST_F(BuiltInVoicesTest, AVoiceIsLoadedOnlyWhenItChanges) {
+  auto tokens = AllTokens(*platform_);
+  ASSERT_EQ(tokens.size(), 2u);
+  Render(L"你好");
+  uint64_t loads = espeak::VoiceLoads();
+  Render(L"今天我们用 Python 写了一个小程序。老师说发 email 比寄信快得多。他每天早上都要喝一杯 coffee。");
+  EXPECT_EQ(espeak::VoiceLoads(), loads);
+  ASSERT_EQ(voice_->SetVoice(tokens[1]), S_OK);
+  Render(L"Hello.");
+  Render(L"Hello again.");
+  EXPECT_EQ(espeak::VoiceLoads(), loads + 1);
+  ASSERT_EQ(voice_->SetVoice(tokens[0]), S_OK);
+  Render(L"你好");
+  EXPECT_EQ(espeak::VoiceLoads(), loads + 2);
 }
 
 }  // namespace

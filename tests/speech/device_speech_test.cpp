@@ -4,14 +4,11 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cmath>
-#include <cstdlib>
-#include <cstring>
-#include <string>
 #include <thread>
 #include <vector>
 
 #include "speech/platform/speech_platform_choice.h"
+#include "tests/speech/sink_recording.h"
 #include "tests/speech/speech_fixture.h"
 
 namespace vx::test {
@@ -26,12 +23,7 @@ constexpr uint64_t kStartAndEnd = kStartAndEndInterest;
 class DeviceSpeechTest : public SpeechFixture {
  protected:
   void SetUp() override {
-    // The sink's recording lies beside its socket, reached through Wine's Z: drive.
-    const char* server = std::getenv("PULSE_SERVER");
-    std::string folder = server && std::strncmp(server, "unix:/", 6) == 0 ? server + 5 : "";
-    folder = folder.substr(0, folder.find_last_of('/') + 1);
-    if (folder.empty() || waveOutGetNumDevs() == 0) GTEST_SKIP() << "no audio device with a recording sink";
-    capture_ = L"Z:" + std::wstring(folder.begin(), folder.end()) + L"capture.raw";
+    if (!sink_.usable()) GTEST_SKIP() << "no audio device with a recording sink";
     SpeechFixture::SetUp();
     ASSERT_EQ(voice_->SetInterest(kStartAndEnd, kStartAndEnd), S_OK);
     ASSERT_EQ(voice_->SetNotifyCallbackFunction(&Forward, reinterpret_cast<WPARAM>(this), 0), S_OK);
@@ -46,31 +38,11 @@ class DeviceSpeechTest : public SpeechFixture {
   }
   bool Ended(ULONG stream) const { return std::count(ended_.begin(), ended_.end(), stream) > 0; }
 
-  // Where the sink's recording stands, in samples.
-  size_t Mark() const {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(capture_.c_str(), GetFileExInfoStandard, &data)) return 0;
-    return data.nFileSizeLow / 2;
-  }
-  // The RMS of what the sink recorded between two marks.
-  double RmsBetween(size_t from, size_t to) const {
-    HANDLE file = CreateFileW(capture_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE || to <= from) return 0;
-    std::vector<int16_t> samples(to - from);
-    LARGE_INTEGER at;
-    at.QuadPart = static_cast<LONGLONG>(from) * 2;
-    SetFilePointerEx(file, at, nullptr, FILE_BEGIN);
-    DWORD read = 0;
-    ReadFile(file, samples.data(), static_cast<DWORD>(samples.size() * 2), &read, nullptr);
-    CloseHandle(file);
-    double sum = 0;
-    for (size_t i = 0; i < read / 2; ++i) sum += double(samples[i]) * samples[i];
-    return read ? std::sqrt(sum / (read / 2)) : 0;
-  }
+  size_t Mark() const { return sink_.Mark(); }
+  double RmsBetween(size_t from, size_t to) const { return sink_.RmsBetween(from, to); }
   void Wait(DWORD milliseconds) { PumpMessagesUntil([] { return false; }, milliseconds); }
 
-  std::wstring capture_;
+  SinkRecording sink_;
   std::vector<ULONG> ended_;
 };
 
@@ -84,7 +56,7 @@ TEST_F(DeviceSpeechTest, SpeechIsHeardAtTheSinkInRealTime) {
   double elapsed = (GetTickCount() - start) / 1000.0;
   EXPECT_GT(elapsed, seconds * 0.8) << "played, not just written";
   Wait(300);
-  EXPECT_GT(RmsBetween(before, Mark()), 300);
+  EXPECT_GT(RmsBetween(before, Mark()), kHeardRms);
 }
 
 TEST_F(DeviceSpeechTest, WhilePausedTheSinkIsSilentAndResumeContinues) {
@@ -101,8 +73,8 @@ TEST_F(DeviceSpeechTest, WhilePausedTheSinkIsSilentAndResumeContinues) {
   EXPECT_FALSE(Ended(stream));
   ASSERT_EQ(voice_->Resume(), S_OK);
   Wait(1000);
-  EXPECT_LT(RmsBetween(pausedFrom, pausedTo), 50) << "silent while paused";
-  EXPECT_GT(RmsBetween(pausedTo, Mark()), 300) << "speaking again after resume";
+  EXPECT_LT(RmsBetween(pausedFrom, pausedTo), kSilentRms) << "silent while paused";
+  EXPECT_GT(RmsBetween(pausedTo, Mark()), kHeardRms) << "speaking again after resume";
   ASSERT_TRUE(PumpMessagesUntil([&] { return Ended(stream); }, 30000));
   double elapsed = (GetTickCount() - start) / 1000.0;
   EXPECT_GT(elapsed, seconds + 1.5) << "the paused time was added, nothing was skipped";
@@ -119,7 +91,7 @@ TEST_F(DeviceSpeechTest, PurgeStopsAtOnceAndDropsTheQueue) {
   Wait(300);
   size_t from = Mark();
   Wait(800);
-  EXPECT_LT(RmsBetween(from, Mark()), 50);
+  EXPECT_LT(RmsBetween(from, Mark()), kSilentRms);
   EXPECT_FALSE(Ended(streams[1]) || Ended(streams[2]));
   EXPECT_EQ(voice_->WaitUntilDone(0), S_OK);
 }

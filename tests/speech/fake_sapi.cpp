@@ -73,29 +73,30 @@ class FakeToken : public FakeObject<ISpObjectToken> {
     std::memcpy(*value, found->second.c_str(), bytes);
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE SetData(LPCWSTR, ULONG, const BYTE*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      GetData(LPCWSTR, ULONG*, BYTE*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      SetStringValue(LPCWSTR, LPCWSTR) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      SetDWORD(LPCWSTR, DWORD) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      GetDWORD(LPCWSTR, DWORD*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      OpenKey(LPCWSTR, ISpDataKey**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      CreateKey(LPCWSTR, ISpDataKey**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      DeleteKey(LPCWSTR) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      DeleteValue(LPCWSTR) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      EnumKeys(ULONG, LPWSTR*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      EnumValues(ULONG, LPWSTR*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      SetId(LPCWSTR, LPCWSTR, WINBOOL) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      GetId(LPWSTR*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      GetCategory(ISpObjectTokenCategory**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      CreateInstance(IUnknown*, DWORD, REFIID, void**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      GetStorageFileName(REFCLSID, LPCWSTR, LPCWSTR, ULONG, LPWSTR*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      RemoveStorageFileName(REFCLSID, LPCWSTR, WINBOOL) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      Remove(const CLSID*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      IsUISupported(LPCWSTR, void*, ULONG, IUnknown*, WINBOOL*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      DisplayUI(HWND, LPCWSTR, LPCWSTR, void*, ULONG, IUnknown*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      MatchesAttributes(LPCWSTR, WINBOOL*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE SetData(LPCWSTR, ULONG, const BYTE*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE GetData(LPCWSTR, ULONG*, BYTE*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE SetStringValue(LPCWSTR, LPCWSTR) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE SetDWORD(LPCWSTR, DWORD) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE GetDWORD(LPCWSTR, DWORD*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE OpenKey(LPCWSTR, ISpDataKey**) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE CreateKey(LPCWSTR, ISpDataKey**) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE DeleteKey(LPCWSTR) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE DeleteValue(LPCWSTR) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE EnumKeys(ULONG, LPWSTR*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE EnumValues(ULONG, LPWSTR*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE SetId(LPCWSTR, LPCWSTR, WINBOOL) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE GetId(LPWSTR*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE GetCategory(ISpObjectTokenCategory**) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, DWORD, REFIID, void**) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE GetStorageFileName(REFCLSID, LPCWSTR, LPCWSTR, ULONG, LPWSTR*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE RemoveStorageFileName(REFCLSID, LPCWSTR, WINBOOL) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE Remove(const CLSID*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE IsUISupported(LPCWSTR, void*, ULONG, IUnknown*, WINBOOL*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE DisplayUI(HWND, LPCWSTR, LPCWSTR, void*, ULONG, IUnknown*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE MatchesAttributes(LPCWSTR, WINBOOL*) override VX_UNUSED_CALL
 
-      protected : bool Supports(REFIID id) const override {
+ protected:
+  bool Supports(REFIID id) const override {
     return IsEqualIID(id, IID_ISpObjectToken) || IsEqualIID(id, IID_ISpDataKey) || IsEqualIID(id, IID_IUnknown);
   }
 
@@ -124,12 +125,13 @@ class FakeTokenEnum : public FakeObject<IEnumSpObjectTokens> {
     *count = static_cast<ULONG>(sapi_.tokens.size());
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE Skip(ULONG) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      Reset() override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      Clone(IEnumSpObjectTokens**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      Item(ULONG, ISpObjectToken**) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE Skip(ULONG) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE Reset() override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE Clone(IEnumSpObjectTokens**) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE Item(ULONG, ISpObjectToken**) override VX_UNUSED_CALL
 
-      protected : bool Supports(REFIID id) const override {
+ protected:
+  bool Supports(REFIID id) const override {
     return IsEqualIID(id, IID_IEnumSpObjectTokens) || IsEqualIID(id, IID_IUnknown);
   }
 
@@ -152,25 +154,27 @@ class FakeCategory : public FakeObject<ISpObjectTokenCategory> {
     *tokens = new FakeTokenEnum(sapi_);
     return sapi_.enumAnswer;
   }
-  HRESULT STDMETHODCALLTYPE GetId(LPWSTR*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      GetDataKey(SPDATAKEYLOCATION, ISpDataKey**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      SetDefaultTokenId(LPCWSTR) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      GetDefaultTokenId(LPWSTR*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      SetData(LPCWSTR, ULONG, const BYTE*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      GetData(LPCWSTR, ULONG*, BYTE*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      SetStringValue(LPCWSTR, LPCWSTR) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      GetStringValue(LPCWSTR, LPWSTR*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      SetDWORD(LPCWSTR, DWORD) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      GetDWORD(LPCWSTR, DWORD*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      OpenKey(LPCWSTR, ISpDataKey**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      CreateKey(LPCWSTR, ISpDataKey**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      DeleteKey(LPCWSTR) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      DeleteValue(LPCWSTR) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      EnumKeys(ULONG, LPWSTR*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      EnumValues(ULONG, LPWSTR*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE GetId(LPWSTR*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE GetDataKey(SPDATAKEYLOCATION, ISpDataKey**) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE SetDefaultTokenId(LPCWSTR) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE GetDefaultTokenId(LPWSTR*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE SetData(LPCWSTR, ULONG, const BYTE*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE GetData(LPCWSTR, ULONG*, BYTE*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE SetStringValue(LPCWSTR, LPCWSTR) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE GetStringValue(LPCWSTR, LPWSTR*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE SetDWORD(LPCWSTR, DWORD) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE GetDWORD(LPCWSTR, DWORD*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE OpenKey(LPCWSTR, ISpDataKey**) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE CreateKey(LPCWSTR, ISpDataKey**) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE DeleteKey(LPCWSTR) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE DeleteValue(LPCWSTR) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE EnumKeys(ULONG, LPWSTR*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE EnumValues(ULONG, LPWSTR*) override VX_UNUSED_CALL
 
-      protected : bool Supports(REFIID id) const override {
-    return IsEqualIID(id, IID_ISpObjectTokenCategory) || IsEqualIID(id, IID_ISpDataKey) || IsEqualIID(id, IID_IUnknown);
+ protected:
+  bool Supports(REFIID id) const override {
+    return IsEqualIID(id, IID_ISpObjectTokenCategory) || IsEqualIID(id, IID_ISpDataKey) ||
+           IsEqualIID(id, IID_IUnknown);
   }
 };
 
@@ -188,31 +192,31 @@ class FakeStream : public FakeObject<ISpStream> {
     std::memcpy(*format, sapi_.outputFormat.data(), sapi_.outputFormat.size());
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE BindToFile(LPCWSTR path, SPFILEMODE mode, const GUID* formatId, const WAVEFORMATEX* format,
-                                       ULONGLONG interest) override {
+  HRESULT STDMETHODCALLTYPE BindToFile(LPCWSTR path, SPFILEMODE mode, const GUID* formatId,
+                                       const WAVEFORMATEX* format, ULONGLONG interest) override {
     Log(name_ + ".BindToFile(" + Narrow(path) + "," + std::to_string(mode) + "," + GuidText(*formatId) + "," +
         Hex(interest) + ")");
     const BYTE* bytes = reinterpret_cast<const BYTE*>(format);
     sapi_.boundFormat.assign(bytes, bytes + sizeof(WAVEFORMATEX) + format->cbSize);
     return sapi_.bindAnswer;
   }
-  HRESULT STDMETHODCALLTYPE SetBaseStream(IStream*, REFGUID,
-                                          const WAVEFORMATEX*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      GetBaseStream(IStream**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      Close() override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      Read(void*, ULONG, ULONG*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      Write(const void*, ULONG, ULONG*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      Seek(LARGE_INTEGER, DWORD, ULARGE_INTEGER*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      SetSize(ULARGE_INTEGER) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      CopyTo(IStream*, ULARGE_INTEGER, ULARGE_INTEGER*,
-             ULARGE_INTEGER*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      Commit(DWORD) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      Revert() override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      LockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      UnlockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      Stat(STATSTG*, DWORD) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE Clone(IStream**) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE SetBaseStream(IStream*, REFGUID, const WAVEFORMATEX*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE GetBaseStream(IStream**) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE Close() override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE Read(void*, ULONG, ULONG*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE Write(const void*, ULONG, ULONG*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE Seek(LARGE_INTEGER, DWORD, ULARGE_INTEGER*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE SetSize(ULARGE_INTEGER) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE CopyTo(IStream*, ULARGE_INTEGER, ULARGE_INTEGER*, ULARGE_INTEGER*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE Commit(DWORD) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE Revert() override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE LockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE UnlockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE Stat(STATSTG*, DWORD) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE Clone(IStream**) override VX_UNUSED_CALL
 
-      protected : bool Supports(REFIID id) const override {
+ protected:
+  bool Supports(REFIID id) const override {
     return IsEqualIID(id, IID_ISpStream) || IsEqualIID(id, IID_ISpStreamFormat) || IsEqualIID(id, IID_IStream) ||
            IsEqualIID(id, IID_ISequentialStream) || IsEqualIID(id, IID_IUnknown);
   }
@@ -229,110 +233,142 @@ std::string StreamName(IUnknown* output) {
 
 class FakeVoice : public FakeObject<ISpVoice> {
  public:
-  explicit FakeVoice(FakeSapi& sapi) : FakeObject(sapi), audio_(new FakeStream(sapi, "Audio")) {}
+  explicit FakeVoice(FakeSapi& sapi)
+      : FakeObject(sapi),
+        first_(sapi.voicesMade == 0),
+        name_(first_ ? "Voice" : "Voice" + std::to_string(sapi.voicesMade + 1)),
+        audio_(new FakeStream(sapi, "Audio")) {
+    ++sapi.voicesMade;
+  }
   ~FakeVoice() override { audio_->Release(); }
 
   HRESULT STDMETHODCALLTYPE SetInterest(ULONGLONG events, ULONGLONG queued) override {
-    Log("Voice.SetInterest(" + Hex(events) + "," + Hex(queued) + ")");
+    Log(name_ + ".SetInterest(" + Hex(events) + "," + Hex(queued) + ")");
     return sapi_.interestAnswer;
   }
   HRESULT STDMETHODCALLTYPE SetNotifyCallbackFunction(SPNOTIFYCALLBACK* callback, WPARAM wParam,
                                                       LPARAM lParam) override {
-    Log("Voice.SetNotifyCallbackFunction(" + Hex(lParam) + ")");
-    sapi_.callback = callback;
-    sapi_.callbackWParam = wParam;
-    sapi_.callbackLParam = lParam;
+    Log(name_ + ".SetNotifyCallbackFunction(" + Hex(lParam) + ")");
+    if (first_) {
+      sapi_.callback = callback;
+      sapi_.callbackWParam = wParam;
+      sapi_.callbackLParam = lParam;
+    } else {
+      sapi_.laterVoiceCallback = callback;
+      sapi_.laterVoiceWParam = wParam;
+    }
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetEvents(ULONG count, SPEVENT* events, ULONG* fetched) override {
-    Log("Voice.GetEvents(" + std::to_string(count) + ")");
+    Log(name_ + ".GetEvents(" + std::to_string(count) + ")");
+    std::deque<uint16_t>& queue = first_ ? sapi_.queuedEvents : sapi_.laterVoiceEvents;
     ULONG got = 0;
-    while (got < count && !sapi_.queuedEvents.empty()) {
+    while (got < count && !queue.empty()) {
       SPEVENT& event = events[got++];
       std::memset(static_cast<void*>(&event), 0, sizeof event);
-      event.eEventId = static_cast<SPEVENTENUM>(sapi_.queuedEvents.front());
+      event.eEventId = static_cast<SPEVENTENUM>(queue.front());
       event.elParamType = SPET_LPARAM_IS_UNDEFINED;
       event.ulStreamNum = 1;
-      sapi_.queuedEvents.pop_front();
+      queue.pop_front();
     }
     if (fetched) *fetched = got;
     return got == count ? S_OK : S_FALSE;
   }
   HRESULT STDMETHODCALLTYPE Speak(LPCWSTR text, DWORD flags, ULONG* stream) override {
-    Log("Voice.Speak(" + Narrow(text) + "," + std::to_string(flags) + ")");
+    Log(name_ + ".Speak(" + Narrow(text) + "," + std::to_string(flags) + ")");
     if (stream) *stream = 1;
-    return S_OK;
+    return sapi_.speakAnswer;
   }
   HRESULT STDMETHODCALLTYPE WaitUntilDone(ULONG milliseconds) override {
-    Log("Voice.WaitUntilDone(" + Hex(milliseconds) + ")");
-    return S_OK;
+    Log(name_ + ".WaitUntilDone(" + Hex(milliseconds) + ")");
+    return sapi_.doneAnswer;
   }
   HRESULT STDMETHODCALLTYPE Pause() override {
-    Log("Voice.Pause");
+    Log(name_ + ".Pause");
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE Resume() override {
-    Log("Voice.Resume");
+    Log(name_ + ".Resume");
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE SetRate(LONG rate) override {
-    Log("Voice.SetRate(" + std::to_string(rate) + ")");
+    Log(name_ + ".SetRate(" + std::to_string(rate) + ")");
+    rate_ = rate;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE SetVolume(USHORT volume) override {
-    Log("Voice.SetVolume(" + std::to_string(volume) + ")");
+    Log(name_ + ".SetVolume(" + std::to_string(volume) + ")");
+    volume_ = volume;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetRate(LONG* rate) override {
+    Log(name_ + ".GetRate");
+    *rate = rate_;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetVolume(USHORT* volume) override {
+    Log(name_ + ".GetVolume");
+    *volume = volume_;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetOutputStream(ISpStreamFormat** stream) override {
-    Log("Voice.GetOutputStream");
+    Log(name_ + ".GetOutputStream");
     audio_->AddRef();
     *stream = audio_;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE SetOutput(IUnknown* output, WINBOOL allowFormatChanges) override {
-    Log("Voice.SetOutput(" + StreamName(output) + "," + std::to_string(allowFormatChanges) + ")");
+    Log(name_ + ".SetOutput(" + StreamName(output) + "," + std::to_string(allowFormatChanges) + ")");
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE SetVoice(ISpObjectToken* token) override {
-    Log("Voice.SetVoice");
     auto* fake = dynamic_cast<FakeToken*>(token);
-    if (SUCCEEDED(sapi_.setVoiceAnswer)) sapi_.currentVoice = fake ? static_cast<int>(fake->index()) : -1;
+    Log(name_ + ".SetVoice" + (fake ? "(Token" + std::to_string(fake->index()) + ")" : ""));
+    if (SUCCEEDED(sapi_.setVoiceAnswer)) {
+      token_ = fake ? static_cast<int>(fake->index()) : -1;
+      if (first_) sapi_.currentVoice = token_;
+    }
     return sapi_.setVoiceAnswer;
   }
-  HRESULT STDMETHODCALLTYPE SetNotifySink(ISpNotifySink*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      SetNotifyWindowMessage(HWND, UINT, WPARAM, LPARAM) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      SetNotifyCallbackInterface(ISpNotifyCallback*, WPARAM, LPARAM) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      SetNotifyWin32Event() override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      WaitForNotifyEvent(DWORD) override VX_UNUSED_CALL HANDLE STDMETHODCALLTYPE GetNotifyEventHandle() override {
-    return nullptr;
+  HRESULT STDMETHODCALLTYPE GetVoice(ISpObjectToken** token) override {
+    Log(name_ + ".GetVoice");
+    *token = token_ >= 0 ? new FakeToken(sapi_, static_cast<size_t>(token_)) : nullptr;
+    return token_ >= 0 ? S_OK : static_cast<HRESULT>(0x8004503A);  // SPERR_NOT_FOUND
   }
-  HRESULT STDMETHODCALLTYPE GetInfo(SPEVENTSOURCEINFO*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      GetOutputObjectToken(ISpObjectToken**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      GetVoice(ISpObjectToken**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      SpeakStream(IStream*, DWORD, ULONG*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      GetStatus(SPVOICESTATUS*, LPWSTR*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      Skip(LPCWSTR, LONG, ULONG*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      SetPriority(SPVPRIORITY) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      GetPriority(SPVPRIORITY*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      SetAlertBoundary(SPEVENTENUM) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      GetAlertBoundary(SPEVENTENUM*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      GetRate(LONG*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      GetVolume(USHORT*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      SetSyncSpeakTimeout(ULONG) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      GetSyncSpeakTimeout(ULONG*) override VX_UNUSED_CALL HANDLE STDMETHODCALLTYPE SpeakCompleteEvent() override {
-    return nullptr;
-  }
-  HRESULT STDMETHODCALLTYPE IsUISupported(LPCWSTR, void*, ULONG,
-                                          WINBOOL*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      DisplayUI(HWND, LPCWSTR, LPCWSTR, void*, ULONG) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE SetNotifySink(ISpNotifySink*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE SetNotifyWindowMessage(HWND, UINT, WPARAM, LPARAM) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE SetNotifyCallbackInterface(ISpNotifyCallback*, WPARAM, LPARAM) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE SetNotifyWin32Event() override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE WaitForNotifyEvent(DWORD) override VX_UNUSED_CALL
+  HANDLE STDMETHODCALLTYPE GetNotifyEventHandle() override { return nullptr; }
+  HRESULT STDMETHODCALLTYPE GetInfo(SPEVENTSOURCEINFO*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE GetOutputObjectToken(ISpObjectToken**) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE SpeakStream(IStream*, DWORD, ULONG*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE GetStatus(SPVOICESTATUS*, LPWSTR*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE Skip(LPCWSTR, LONG, ULONG*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE SetPriority(SPVPRIORITY) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE GetPriority(SPVPRIORITY*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE SetAlertBoundary(SPEVENTENUM) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE GetAlertBoundary(SPEVENTENUM*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE SetSyncSpeakTimeout(ULONG) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE GetSyncSpeakTimeout(ULONG*) override VX_UNUSED_CALL
+  HANDLE STDMETHODCALLTYPE SpeakCompleteEvent() override { return nullptr; }
+  HRESULT STDMETHODCALLTYPE IsUISupported(LPCWSTR, void*, ULONG, WINBOOL*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE DisplayUI(HWND, LPCWSTR, LPCWSTR, void*, ULONG) override VX_UNUSED_CALL
 
-      protected : bool Supports(REFIID id) const override {
-    return IsEqualIID(id, IID_ISpVoice) || IsEqualIID(id, IID_ISpEventSource) || IsEqualIID(id, IID_ISpNotifySource) ||
-           IsEqualIID(id, IID_IUnknown);
+ protected:
+  bool Supports(REFIID id) const override {
+    return IsEqualIID(id, IID_ISpVoice) || IsEqualIID(id, IID_ISpEventSource) ||
+           IsEqualIID(id, IID_ISpNotifySource) || IsEqualIID(id, IID_IUnknown);
   }
 
  private:
+  bool first_;
+  std::string name_;
   FakeStream* audio_;
+  LONG rate_ = 0;
+  USHORT volume_ = 100;
+  int token_ = -1;
 };
 
 }  // namespace
@@ -349,10 +385,10 @@ FakeSapi::FakeSapi() {
 sapi::ComCreator FakeSapi::Creator() {
   return [this](REFCLSID classId, DWORD context, REFIID interfaceId, void** object) -> HRESULT {
     *object = nullptr;
-    std::string name = IsEqualCLSID(classId, CLSID_SpVoice)                 ? "SpVoice"
-                       : IsEqualCLSID(classId, CLSID_SpStream)              ? "SpStream"
-                       : IsEqualCLSID(classId, CLSID_SpObjectTokenCategory) ? "SpObjectTokenCategory"
-                                                                            : GuidText(classId);
+    std::string name = IsEqualCLSID(classId, CLSID_SpVoice)                   ? "SpVoice"
+                       : IsEqualCLSID(classId, CLSID_SpStream)                ? "SpStream"
+                       : IsEqualCLSID(classId, CLSID_SpObjectTokenCategory)   ? "SpObjectTokenCategory"
+                                                                              : GuidText(classId);
     std::string interfaceName = IsEqualIID(interfaceId, IID_ISpVoice)                 ? "ISpVoice"
                                 : IsEqualIID(interfaceId, IID_ISpStream)              ? "ISpStream"
                                 : IsEqualIID(interfaceId, IID_ISpObjectTokenCategory) ? "ISpObjectTokenCategory"
@@ -377,6 +413,10 @@ sapi::ComCreator FakeSapi::Creator() {
 
 void FakeSapi::Notify() {
   if (callback) callback(callbackWParam, callbackLParam);
+}
+
+void FakeSapi::NotifyFromLaterVoice() {
+  if (laterVoiceCallback) laterVoiceCallback(laterVoiceWParam, 0);
 }
 
 bool FakeSapi::Called(const std::string& prefix) const { return !CallsStartingWith(prefix).empty(); }

@@ -133,17 +133,36 @@ class MarkerPlatform : public SpeechPlatform {
 std::unique_ptr<SpeechPlatform> CreateMarker() { return std::make_unique<MarkerPlatform>(); }
 std::unique_ptr<SpeechPlatform> CreateNothing() { return nullptr; }
 
-TEST_F(SapiPlatformTest, WorkingSapiIsChosen) {
+TEST_F(SapiPlatformTest, WorkingSapiWithAVoiceIsChosen) {
+  sapi_.tokens = {{{L"", L"Voice"}}};
   SpeechPlatform* sapi = platform_.get();
   std::unique_ptr<SpeechPlatform> chosen = ChooseSpeechPlatform(std::move(platform_), CreateMarker);
   EXPECT_EQ(chosen.get(), sapi);
-  EXPECT_EQ(sapi_.calls, (Calls{"Create(SpVoice,7,ISpVoice)", "Voice.SetInterest(0x240000006,0x240000006)"}));
+  EXPECT_EQ(sapi_.calls, (Calls{"Create(SpVoice,7,ISpVoice)", "Voice.SetInterest(0x240000006,0x240000006)",
+                                "Create(SpObjectTokenCategory,7,ISpObjectTokenCategory)",
+                                "Category.SetId(HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Speech\\Voices,0)",
+                                "Category.EnumTokens(\"\",\"\")", "Enum.Next(1)"}));
 }
 
-TEST_F(SapiPlatformTest, SapiAnsweringNotImplementedGivesTheBuiltInEngine) {
-  sapi_.interestAnswer = E_NOTIMPL;
-  std::unique_ptr<SpeechPlatform> chosen = ChooseSpeechPlatform(std::move(platform_), CreateMarker);
-  EXPECT_NE(dynamic_cast<MarkerPlatform*>(chosen.get()), nullptr);
+// A SAPI that cannot speak: its calls answer E_NOTIMPL (Wine's stubs), or it has no
+// voice installed, or its voices cannot be enumerated.
+TEST_F(SapiPlatformTest, SapiThatCannotSpeakGivesTheBuiltInEngine) {
+  struct Case {
+    const char* what;
+    HRESULT interestAnswer, enumAnswer;
+    std::vector<FakeTokenValues> tokens;
+  };
+  const Case cases[] = {{"not implemented", E_NOTIMPL, S_OK, {{{L"", L"Voice"}}}},
+                        {"no voice", S_OK, S_OK, {}},
+                        {"no enumeration", S_OK, E_FAIL, {{{L"", L"Voice"}}}}};
+  for (const Case& c : cases) {
+    sapi_.interestAnswer = c.interestAnswer;
+    sapi_.enumAnswer = c.enumAnswer;
+    sapi_.tokens = c.tokens;
+    std::unique_ptr<SpeechPlatform> chosen = ChooseSpeechPlatform(CreateSapiSpeechPlatform(sapi_.Creator()),
+                                                                  CreateMarker);
+    EXPECT_NE(dynamic_cast<MarkerPlatform*>(chosen.get()), nullptr) << c.what;
+  }
 }
 
 TEST_F(SapiPlatformTest, SapiWithoutAVoiceGivesTheBuiltInEngineAndNeitherGivesNull) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <objbase.h>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,11 +29,14 @@ constexpr DataType kLabelType = 0x0001000A;
 // and what its window received.
 UnitObject* testLabel = nullptr;
 std::vector<WPARAM> labelMessages;
+// What the label's Feedback handler does besides recording the event.
+std::function<void()> labelHandler;
 
 LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kWmSpeechEvent) {
     EXPECT_EQ(lParam, 0);
     labelMessages.push_back(wParam);
+    if (labelHandler) labelHandler();
     return 0;
   }
   return DefWindowProcW(window, message, wParam, lParam);
@@ -60,10 +65,27 @@ class SapiSpeechUnitTest : public ::testing::Test {
     object_.reset();
     UseSpeechPlatform(nullptr);
     EXPECT_EQ(sapi_.liveObjects, 0) << "every SAPI object released";
+    if (testLabel) {
+      HWND window = testLabel->handle();
+      testLabel->Detach();
+      DestroyWindow(window);
+    }
     delete testLabel;
     testLabel = nullptr;
     labelMessages.clear();
+    labelHandler = nullptr;
     CoUninitialize();
+  }
+
+  // The label unit the tests name as event target.
+  void MakeLabel() {
+    HWND window = CreateWindowW(L"STATIC", L"标签1", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LabelProc));
+    testLabel = new UnitObject(kWindow, kLabel);
+    testLabel->Attach(window);
+  }
+  void NameLabel() {
+    object_->Call(m::kSpeakText, {Int(3), Text(""), Omitted(), UnitRef(kWindow, kLabel, kLabelType)});
   }
 
   void Create() {
@@ -97,7 +119,7 @@ TEST_F(SapiSpeechUnitTest, CreateMakesTheVoiceSetsInterestAndCallbackAndPrefersA
   Calls calls = Next();
   ASSERT_GE(calls.size(), expected.size());
   EXPECT_EQ(Calls(calls.begin(), calls.begin() + 6), expected);
-  EXPECT_EQ(calls.back(), "Voice.SetVoice");
+  EXPECT_EQ(calls.back(), "Voice.SetVoice(Token1)");
   EXPECT_EQ(sapi_.currentVoice, 1) << "the first match wins, in any letter case";
   EXPECT_EQ(sapi_.callbackWParam, reinterpret_cast<WPARAM>(object_->state()));
   EXPECT_TRUE(object_->Logical(m::kIsAvailable));
@@ -173,45 +195,59 @@ TEST_F(SapiSpeechUnitTest, StopPauseResumeRateAndVolumeMakeOneCallEachWithinThei
   EXPECT_EQ(Next(), Calls{});
 }
 
-TEST_F(SapiSpeechUnitTest, SpeakToWaveFileBindsAFileInTheOutputFormatAndRestoresTheOutput) {
+// The rendering is a second voice's: the first voice may be paused or speaking, and
+// neither holds the rendering up. The second voice is made once and configured
+// like the first for every rendering.
+TEST_F(SapiSpeechUnitTest, SpeakToWaveFileRendersOnASecondVoiceConfiguredLikeTheFirst) {
   Create();
+  ASSERT_TRUE(object_->Logical(m::kSetRate, {Int(-4)}));
+  ASSERT_TRUE(object_->Logical(m::kSetVolume, {Int(35)}));
   Next();
   EXPECT_TRUE(object_->Logical(m::kSpeakToWaveFile, {Int(0), Text("你好"), Text("C:\\声音.wav")}));
   Calls expected = {
       "Voice.GetOutputStream",
       "Audio.GetFormat",
+      "Create(SpVoice,7,ISpVoice)",
+      "Voice2.SetInterest(0x240000006,0x240000006)",
+      "Voice2.SetNotifyCallbackFunction(0x0)",
+      "Voice.GetVoice",
+      "Voice2.SetVoice(Token1)",
+      "Voice.GetRate",
+      "Voice2.SetRate(-4)",
+      "Voice.GetVolume",
+      "Voice2.SetVolume(35)",
       "Create(SpStream,7,ISpStream)",
       "File.BindToFile(C:\\声音.wav,3,{C31ADBAE-527F-4FF5-A230-F62BB61FF70C},0xEFFFFFFFFFFFFFFF)",
-      "Voice.SetOutput(File,1)",
-      "Voice.Speak(你好,0)",
-      "Voice.SetOutput(Audio,1)",
+      "Voice2.SetOutput(File,1)",
+      "Voice2.Speak(你好,0)",
+      "Voice2.SetOutput(null,1)",
   };
   EXPECT_EQ(Next(), expected);
   EXPECT_EQ(sapi_.boundFormat, sapi_.outputFormat) << "the whole WAVEFORMATEX block, extra bytes too";
+  EXPECT_EQ(sapi_.laterVoiceWParam, reinterpret_cast<WPARAM>(object_->state())) << "events go to the forwarder";
 
   object_->Call(m::kSpeakToWaveFile, {Int(1), Text("a.txt"), Text("b.wav")});
   object_->Call(m::kSpeakToWaveFile, {Int(2), Text("<x/>"), Text("c.wav")});
-  EXPECT_EQ(sapi_.CallsStartingWith("Voice.Speak"),
-            (Calls{"Voice.Speak(你好,0)", "Voice.Speak(a.txt,4)", "Voice.Speak(<x/>,8)"}));
-}
-
-TEST_F(SapiSpeechUnitTest, SpeakToWaveFileModeThreeSwitchesTheOutputWithoutSpeaking) {
-  Create();
-  Next();
-  EXPECT_TRUE(object_->Logical(m::kSpeakToWaveFile, {Int(3), Text("x"), Text("d.wav")}));
-  Calls calls = Next();
-  EXPECT_EQ(Calls(calls.end() - 2, calls.end()), (Calls{"Voice.SetOutput(File,1)", "Voice.SetOutput(Audio,1)"}));
+  object_->Call(m::kSpeakToWaveFile, {Int(3), Text("x"), Text("d.wav")});
+  EXPECT_EQ(sapi_.CallsStartingWith("Voice2.Speak"),
+            (Calls{"Voice2.Speak(你好,0)", "Voice2.Speak(a.txt,4)", "Voice2.Speak(<x/>,8)"}));
+  EXPECT_EQ(sapi_.CallsStartingWith("Create(SpVoice").size(), 2u) << "one second voice";
+  EXPECT_EQ(sapi_.CallsStartingWith("Voice2.SetOutput").size(), 8u) << "mode 3 switches without speaking";
+  EXPECT_FALSE(sapi_.Called("Voice.SetOutput")) << "the first voice's output is never touched";
   EXPECT_FALSE(object_->Logical(m::kSpeakToWaveFile, {Int(4), Text("x"), Text("d.wav")}));
-  EXPECT_EQ(Next(), Calls{});
 }
 
-TEST_F(SapiSpeechUnitTest, SpeakToWaveFileThatCannotBindLeavesTheOutputAlone) {
+TEST_F(SapiSpeechUnitTest, SpeakToWaveFileIsFalseWhenTheFileOrTheRenderingFails) {
   Create();
   Next();
   sapi_.bindAnswer = STG_E_PATHNOTFOUND;
   EXPECT_FALSE(object_->Logical(m::kSpeakToWaveFile, {Int(0), Text("你好"), Text("Q:\\没有\\a.wav")}));
-  EXPECT_FALSE(sapi_.Called("Voice.SetOutput"));
-  EXPECT_FALSE(sapi_.Called("Voice.Speak"));
+  EXPECT_FALSE(sapi_.Called("Voice2.SetOutput"));
+  EXPECT_FALSE(sapi_.Called("Voice2.Speak"));
+  sapi_.bindAnswer = S_OK;
+  sapi_.speakAnswer = E_FAIL;
+  EXPECT_FALSE(object_->Logical(m::kSpeakToWaveFile, {Int(0), Text("你好"), Text("C:\\a.wav")}));
+  EXPECT_EQ(Calls(sapi_.calls.end() - 2, sapi_.calls.end()), (Calls{"Voice2.Speak(你好,0)", "Voice2.SetOutput(null,1)"}));
 }
 
 TEST_F(SapiSpeechUnitTest, SpeakToWaveFileRefusesNamesOverTwoHundredFiftyNineUnits) {
@@ -232,10 +268,7 @@ TEST_F(SapiSpeechUnitTest, SpeakToWaveFileRefusesNamesOverTwoHundredFiftyNineUni
 }
 
 TEST_F(SapiSpeechUnitTest, EventsGoToTheNamedLabelOneMessageEach) {
-  HWND window = CreateWindowW(L"STATIC", L"标签1", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-  SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LabelProc));
-  testLabel = new UnitObject(kWindow, kLabel);
-  testLabel->Attach(window);
+  MakeLabel();
   Create();
 
   // No target yet: the events stay queued.
@@ -256,9 +289,50 @@ TEST_F(SapiSpeechUnitTest, EventsGoToTheNamedLabelOneMessageEach) {
   sapi_.queuedEvents = {1, 2};
   sapi_.Notify();
   EXPECT_EQ(labelMessages, (std::vector<WPARAM>{1, 2, 1, 2}));
+}
 
-  testLabel->Detach();
-  DestroyWindow(window);
+// Rendered at once, a rendering's events come where they would have come had it
+// been queued behind what the voice speaks: a reader that keeps the last event sees
+// its paused or running speech as running until it ends.
+TEST_F(SapiSpeechUnitTest, ARenderingsEventsFollowOnceTheVoiceHasNothingLeftToSpeak) {
+  MakeLabel();
+  Create();
+  NameLabel();
+  ASSERT_TRUE(object_->Logical(m::kSpeakToWaveFile, {Int(0), Text("你好"), Text("C:\\a.wav")}));
+  sapi_.doneAnswer = S_FALSE;  // the first voice is paused or speaking
+  sapi_.queuedEvents = {1};
+  sapi_.laterVoiceEvents = {1, 2};
+  sapi_.NotifyFromLaterVoice();
+  EXPECT_EQ(labelMessages, (std::vector<WPARAM>{1}));
+  sapi_.doneAnswer = S_OK;  // its item ended
+  sapi_.queuedEvents = {2};
+  sapi_.Notify();
+  EXPECT_EQ(labelMessages, (std::vector<WPARAM>{1, 2, 1, 2}));
+}
+
+// The Feedback handler destroys the object, or re-creates it, while the forwarder
+// still has events to send: the forwarder stops and touches nothing of the old state.
+TEST_F(SapiSpeechUnitTest, AFeedbackHandlerMayDestroyOrRecreateTheObject) {
+  MakeLabel();
+  for (int method : {m::kDestroy, m::kReinitialize}) {
+    sapi_.voicesMade = 0;  // the object's voice is "Voice" again
+    Create();
+    NameLabel();
+    sapi_.queuedEvents = {1, 2, 1, 2};
+    labelMessages.clear();
+    labelHandler = [&, method] {
+      object_->Call(method);
+      labelHandler = nullptr;
+    };
+    Next();
+    sapi_.Notify();
+    EXPECT_EQ(labelMessages, (std::vector<WPARAM>{1})) << method;
+    Calls calls = Next();
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "Voice.GetEvents(1)"), 1) << "none after the handler";
+    EXPECT_EQ(object_->state() != nullptr, method == m::kReinitialize);
+    object_.reset();
+    sapi_.queuedEvents.clear();
+  }
 }
 
 TEST_F(SapiSpeechUnitTest, DestroyReleasesTheVoiceAndReinitializeMakesANewOne) {

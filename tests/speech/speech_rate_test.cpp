@@ -5,22 +5,33 @@
 namespace vx {
 namespace {
 
-TEST(SpeechRateTest, ZeroIsTheNormalSpeed) { EXPECT_EQ(EspeakWordsPerMinute(0), 175); }
-
 TEST(SpeechRateTest, EveryStepIsTheSameFactorAndTenStepsAreThreeTimes) {
   for (long rate = -10; rate < 10; ++rate) {
-    EXPECT_NEAR(WordsPerMinuteForRate(rate + 1) / WordsPerMinuteForRate(rate), 1.1161, 1e-4) << rate;
+    EXPECT_NEAR(SpeedFactorForRate(rate + 1) / SpeedFactorForRate(rate), 1.1161, 1e-4) << rate;
   }
-  EXPECT_NEAR(WordsPerMinuteForRate(10), 3 * 175, 1e-9);
-  EXPECT_NEAR(WordsPerMinuteForRate(-10), 175.0 / 3, 1e-9);
+  EXPECT_NEAR(SpeedFactorForRate(10), 3, 1e-9);
+  EXPECT_NEAR(SpeedFactorForRate(-10), 1.0 / 3, 1e-9);
 }
 
-TEST(SpeechRateTest, EspeakSpeedIsClampedToItsRangeAndMonotonic) {
-  EXPECT_EQ(EspeakWordsPerMinute(10), kMaximumWordsPerMinute);
-  EXPECT_EQ(EspeakWordsPerMinute(-10), kMinimumWordsPerMinute);
-  EXPECT_EQ(EspeakWordsPerMinute(5), 303);
-  EXPECT_EQ(EspeakWordsPerMinute(-5), 101);
-  for (long rate = -10; rate < 10; ++rate) EXPECT_LE(EspeakWordsPerMinute(rate), EspeakWordsPerMinute(rate + 1));
+TEST(SpeechRateTest, EspeakSpeaksDownToItsFloorAndTheAudioIsSlowedBelowIt) {
+  struct Row {
+    long rate;
+    int wordsPerMinute;
+    double audioSpeed;
+  };
+  const Row rows[] = {{10, 525, 1}, {0, 175, 1}, {-7, 86, 1}, {-8, 80, 0.9207}, {-10, 80, 0.7391}};
+  for (const Row& row : rows) {
+    SpeechSpeed speed = SpeedForRate(row.rate);
+    EXPECT_EQ(speed.wordsPerMinute, row.wordsPerMinute) << row.rate;
+    EXPECT_NEAR(speed.audioSpeed, row.audioSpeed, 1e-4) << row.rate;
+  }
+}
+
+TEST(SpeechRateTest, AllTwentyOneRatesAreDistinctAndOrdered) {
+  for (long rate = -10; rate < 10; ++rate) {
+    SpeechSpeed slower = SpeedForRate(rate), faster = SpeedForRate(rate + 1);
+    EXPECT_LT(slower.wordsPerMinute * slower.audioSpeed, faster.wordsPerMinute * faster.audioSpeed) << rate;
+  }
 }
 
 }  // namespace

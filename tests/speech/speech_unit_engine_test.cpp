@@ -6,6 +6,8 @@
 #include <objbase.h>
 
 #include <atomic>
+#include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -16,6 +18,7 @@
 #include "runtime/runtime_notify.h"
 #include "runtime/runtime_state.h"
 #include "runtime/template/template_writer.h"
+#include "speech/platform/espeak/audio_output.h"
 #include "speech/platform/espeak/espeak_platform.h"
 #include "tests/speech/speech_fixture.h"
 #include "tests/speech/speech_object.h"
@@ -39,10 +42,13 @@ const char kLongText[] =
 
 std::vector<WPARAM> targetMessages;
 WNDPROC editProc = nullptr;
+// What the target's Feedback handler does besides recording the event.
+std::function<void()> targetHandler;
 
 LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kWmSpeechEvent) {
     targetMessages.push_back(wParam);
+    if (targetHandler) targetHandler();
     return 0;
   }
   return CallWindowProcW(editProc, window, message, wParam, lParam);
@@ -71,12 +77,16 @@ class SpeechUnitEngineTest : public SpeechFixture {
     UseSpeechPlatform(nullptr);
     program_.Stop();
     targetMessages.clear();
+    targetHandler = nullptr;
     SpeechFixture::TearDown();
   }
 
   std::string GbkPath(const std::wstring& name) const { return GbkFromWide(Path(name)); }
   bool SaveWav(const char* text, const std::string& path) {
     return object_.Logical(m::kSpeakToWaveFile, {Int(0), Text(text), Text(path.c_str())});
+  }
+  void NameTarget() {
+    ASSERT_TRUE(object_.Logical(m::kSpeakText, {Int(3), Text(""), Omitted(), UnitRef(kWindow, kEdit, kTestEditType)}));
   }
   std::shared_ptr<OutputStream> CurrentOutput() {
     std::shared_ptr<OutputStream> output;
@@ -168,6 +178,82 @@ TEST_F(SpeechUnitEngineTest, PauseAndResumeFromOtherThreadsWhileSpeakingLoseNoth
   WavFile hammered = ReadWav(Path(L"hammered.wav"));
   ASSERT_TRUE(hammered.valid);
   ExpectSameLength(hammered, calm);
+}
+
+// The same text saved at five rates: +10 is about three times and -10 about a third
+// as fast as 0, and every step is faster than the one before.
+TEST_F(SpeechUnitEngineTest, SavedSpeechFollowsTheRateFromAThirdToThreeTimesAsFast) {
+  const int rates[] = {-10, -5, 0, 5, 10};
+  double seconds[5];
+  for (int i = 0; i < 5; ++i) {
+    ASSERT_TRUE(object_.Logical(m::kSetRate, {Int(rates[i])}));
+    std::string path = GbkPath(L"rate" + std::to_wstring(i) + L".wav");
+    ASSERT_TRUE(SaveWav(kLongText, path));
+    seconds[i] = ReadWav(Path(L"rate" + std::to_wstring(i) + L".wav")).Seconds();
+    std::printf("rate %+d: %.2f s\n", rates[i], seconds[i]);
+    if (i > 0) {
+      EXPECT_LT(seconds[i], seconds[i - 1]) << rates[i];
+    }
+  }
+  std::printf("rate 0 / rate +10: %.2f, rate -10 / rate 0: %.2f\n", seconds[2] / seconds[4], seconds[0] / seconds[2]);
+  EXPECT_GE(seconds[2] / seconds[4], 2.5);
+  EXPECT_LE(seconds[2] / seconds[4], 3.5);
+  EXPECT_GE(seconds[0] / seconds[2], 2.5);
+  EXPECT_LE(seconds[0] / seconds[2], 3.5);
+}
+
+// The object's voice is paused in the middle of an item (here into a file, so no
+// audio device is needed): a save is neither held by the pause nor queued behind
+// the item. Its events come once the item has ended, where a queued save's would.
+TEST_F(SpeechUnitEngineTest, SavingWhilePausedRendersAtOnceAndItsEventsFollowTheItem) {
+  NameTarget();
+  ASSERT_TRUE(SaveWav(kLongText, GbkPath(L"alone.wav")));
+  WavFile alone = ReadWav(Path(L"alone.wav"));
+  ASSERT_TRUE(PumpMessagesUntil([] { return targetMessages.size() >= 2; }, 20000));
+  targetMessages.clear();
+
+  std::shared_ptr<OutputStream> spokenFile;
+  ASSERT_EQ(object_.state()->platform->BindToFile(Path(L"spoken.wav").c_str(), kFileModeCreateAlways,
+                                                  kWaveFormatExFormatId, espeak::EngineFormat(), 0, &spokenFile),
+            S_OK);
+  ASSERT_EQ(object_.state()->voice->SetOutput(spokenFile, true), S_OK);
+  ASSERT_TRUE(object_.Logical(m::kPauseSpeaking));
+  ASSERT_TRUE(object_.Logical(m::kSpeakText, {Int(0), Text(kLongText)}));
+  ASSERT_TRUE(PumpMessagesUntil([] { return !targetMessages.empty(); }, 20000));
+
+  DWORD start = GetTickCount();
+  ASSERT_TRUE(SaveWav(kLongText, GbkPath(L"paused.wav")));
+  std::printf("saved while paused in %lu ms\n", GetTickCount() - start);
+  ExpectSameLength(ReadWav(Path(L"paused.wav")), alone);
+  PumpMessagesUntil([] { return false; }, 300);
+  EXPECT_EQ(targetMessages, std::vector<WPARAM>{1}) << "the paused item still runs";
+
+  ASSERT_TRUE(object_.Logical(m::kResumeSpeaking));
+  ASSERT_TRUE(PumpMessagesUntil([] { return targetMessages.size() >= 4; }, 20000));
+  EXPECT_EQ(targetMessages, (std::vector<WPARAM>{1, 2, 1, 2}));
+  object_.state()->voice->SetOutput(nullptr, true);
+  spokenFile.reset();
+  ExpectSameLength(ReadWav(Path(L"spoken.wav")), alone);
+}
+
+// The Feedback handler destroys the object, or re-creates it, on the first event
+// of a rendering: the voice whose notification is running goes, and the forwarder
+// sends nothing more.
+TEST_F(SpeechUnitEngineTest, AFeedbackHandlerMayDestroyOrRecreateTheObject) {
+  for (int method : {m::kDestroy, m::kReinitialize}) {
+    object_.Call(m::kCreate);
+    NameTarget();
+    targetMessages.clear();
+    targetHandler = [&, method] {
+      object_.Call(method);
+      targetHandler = nullptr;
+    };
+    ASSERT_TRUE(SaveWav(kHelloWorld, GbkPath(L"handler.wav")));
+    ASSERT_TRUE(PumpMessagesUntil([] { return !targetMessages.empty(); }, 20000));
+    PumpMessagesUntil([] { return false; }, 300);
+    EXPECT_EQ(targetMessages, std::vector<WPARAM>{1}) << method;
+    EXPECT_EQ(object_.Logical(m::kIsAvailable), method == m::kReinitialize);
+  }
 }
 
 }  // namespace

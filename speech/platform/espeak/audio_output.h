@@ -1,6 +1,6 @@
-// The outputs of the built-in engine: the audio device and WAV files. The
+// The outputs of the built-in engine: the audio device and WAV files. A voice's
 // synthesis thread writes each item's audio into the output the item was queued
-// for; the voice's other threads only pause and resume it.
+// for, outside eSpeak's lock; the voice's other threads only pause and resume it.
 #pragma once
 
 #include <atomic>
@@ -27,7 +27,8 @@ class AudioOutput : public OutputStream {
   // when stopped or on failure.
   virtual bool Write(const int16_t* samples, size_t count, const std::atomic<bool>& stop) = 0;
   // Waits until all that was written has been played or stored, or stop is set.
-  virtual void Finish(const std::atomic<bool>& stop) = 0;
+  // False when the output failed.
+  virtual bool Finish(const std::atomic<bool>& stop) = 0;
   // Drops what was written and not yet played.
   virtual void Discard() {}
   // Holds or continues playback; callable from any thread.

@@ -1,38 +1,81 @@
 #include "speech/platform/espeak/built_in_voices.h"
 
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
 #include <cwchar>
+
+#include "speech/platform/espeak/espeak_library.h"
+#include "speech/platform/espeak/speech_rate.h"
+#include "speech/platform/espeak/spoken_text.h"
 
 namespace vx::espeak {
 namespace {
 
+// Louder than any noise eSpeak makes while saying nothing.
+constexpr int kHeardPeak = 1000;
+
 class BuiltInVoiceTokenEnum : public VoiceTokenEnum {
  public:
+  // A copy: the enumerator outlives its category.
+  explicit BuiltInVoiceTokenEnum(std::vector<const BuiltInVoice*> voices) : voices_(std::move(voices)) {}
+
   HRESULT GetCount(ULONG* count) override {
     if (!count) return E_POINTER;
-    *count = static_cast<ULONG>(BuiltInVoices().size());
+    *count = static_cast<ULONG>(voices_.size());
     return S_OK;
   }
   HRESULT Next(std::shared_ptr<VoiceToken>* token) override {
     if (!token) return E_POINTER;
     token->reset();
-    if (next_ >= BuiltInVoices().size()) return S_FALSE;
-    *token = std::make_shared<BuiltInVoiceToken>(BuiltInVoices()[next_++]);
+    if (next_ >= voices_.size()) return S_FALSE;
+    *token = std::make_shared<BuiltInVoiceToken>(*voices_[next_++]);
     return S_OK;
   }
 
  private:
+  std::vector<const BuiltInVoice*> voices_;
   size_t next_ = 0;
 };
+
+bool FileHoldsData(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  return GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) &&
+         !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && (data.nFileSizeLow || data.nFileSizeHigh);
+}
+
+bool Heard(const std::vector<int16_t>& pcm) {
+  return std::any_of(pcm.begin(), pcm.end(), [](int16_t sample) { return std::abs(sample) > kHeardPeak; });
+}
 
 }  // namespace
 
 const std::vector<BuiltInVoice>& BuiltInVoices() {
   static const std::vector<BuiltInVoice> voices = {
-      {"cmn", true, L"eSpeak NG Chinese (Mandarin)", L"eSpeak NG 中文（普通话）",
+      {"cmn", L"lang\\sit\\cmn", L"cmn_dict", L"你好", L"eSpeak NG Chinese (Mandarin)", L"eSpeak NG 中文（普通话）",
        L"eSpeak NG Chinese (Mandarin)"},
-      {"en", false, L"eSpeak NG English", L"eSpeak NG 英语", L"eSpeak NG English"},
+      {"en", L"lang\\gmw\\en", L"en_dict", L"hello", L"eSpeak NG English", L"eSpeak NG 英语", L"eSpeak NG English"},
   };
   return voices;
+}
+
+std::vector<const BuiltInVoice*> InstalledVoices(const std::wstring& dataFolder) {
+  std::vector<const BuiltInVoice*> installed;
+  const std::atomic<bool> never{false};
+  // Last to first, so the default voice is the one left loaded for the first speech.
+  const std::vector<BuiltInVoice>& known = BuiltInVoices();
+  for (auto voice = known.rbegin(); voice != known.rend(); ++voice) {
+    if (!FileHoldsData(dataFolder + L"\\" + voice->voiceFile) ||
+        !FileHoldsData(dataFolder + L"\\" + voice->dictionary)) {
+      continue;
+    }
+    std::vector<int16_t> pcm;
+    if (Synthesize(Utf8FromWide(voice->sample), voice->espeakName, kNormalWordsPerMinute, never, &pcm) &&
+        Heard(pcm)) {
+      installed.insert(installed.begin(), &*voice);
+    }
+  }
+  return installed;
 }
 
 HRESULT BuiltInVoiceToken::GetStringValue(const wchar_t* valueName, std::wstring* value) {
@@ -56,7 +99,7 @@ HRESULT BuiltInVoiceCategory::EnumTokens(const wchar_t* requiredAttributes, cons
     tokens->reset();
     return E_INVALIDARG;
   }
-  *tokens = std::make_unique<BuiltInVoiceTokenEnum>();
+  *tokens = std::make_unique<BuiltInVoiceTokenEnum>(voices_);
   return S_OK;
 }
 

@@ -8,44 +8,59 @@
 #include <espeak-ng/speak_lib.h>
 
 #include <clocale>
+#include <cwctype>
 #include <mutex>
+
+#include "speech/platform/espeak/fair_lock.h"
+#include "speech/platform/espeak/spoken_text.h"
 
 namespace vx::espeak {
 namespace {
 
-std::mutex& LibraryLock() {
-  static std::mutex lock;
+// eSpeak keeps its data folder in a 230-byte buffer and appends names such as
+// "\lang\sit\cmn" to it in buffers not much longer.
+constexpr size_t kLongestDataPath = 180;
+
+// The library and what it has loaded; all guarded by LibraryLock().
+FairLock& LibraryLock() {
+  static FairLock lock;
   return lock;
 }
+std::wstring initializedFolder;  // empty until initialised
+std::string loadedVoice;
+int loadedWordsPerMinute = 0;
+std::atomic<uint64_t> voiceLoads{0};
 
-bool initialized = false;  // guarded by LibraryLock()
+struct Synthesis {
+  const std::atomic<bool>* stop;
+  std::vector<int16_t>* pcm;
+  bool stopped = false;
+};
+
+int OnSynthesis(short* samples, int count, espeak_EVENT* events) {
+  auto* synthesis = static_cast<Synthesis*>(events->user_data);
+  if (*synthesis->stop) {
+    synthesis->stopped = true;
+    return 1;  // eSpeak abandons the piece
+  }
+  if (samples && count > 0) synthesis->pcm->insert(synthesis->pcm->end(), samples, samples + count);
+  return 0;
+}
 
 bool FileExists(const std::wstring& path) {
   DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// eSpeak opens its data with the ANSI file functions: a folder name outside ASCII
-// is given by its short name, which is ASCII where short names exist.
-bool AnsiPath(const std::wstring& folder, std::string* ansi) {
-  std::wstring path = folder;
-  DWORD length = GetShortPathNameW(folder.c_str(), nullptr, 0);
-  if (length > 0) {
-    std::wstring shortPath(length, L'\0');
-    length = GetShortPathNameW(folder.c_str(), shortPath.data(), length);
-    if (length > 0 && length < shortPath.size()) path = shortPath.substr(0, length);
-  }
-  for (wchar_t c : path) {
-    if (c >= 0x80) return false;
-  }
-  ansi->assign(path.begin(), path.end());
-  return ansi->size() < 230;  // eSpeak's own buffers for data paths are short
-}
-
-int OnSynthesis(short* samples, int count, espeak_EVENT* events) {
-  const SampleSink* sink = static_cast<const SampleSink*>(events->user_data);
-  if (samples && count > 0 && !(*sink)(reinterpret_cast<const int16_t*>(samples), count)) return 1;
-  return 0;
+// The folder as one spelling: full, without a trailing separator, lower case.
+std::wstring SameFolderKey(const std::wstring& folder) {
+  DWORD length = GetFullPathNameW(folder.c_str(), 0, nullptr, nullptr);
+  std::wstring full(length, L'\0');
+  if (length == 0 || GetFullPathNameW(folder.c_str(), length, full.data(), nullptr) >= length) full = folder;
+  else full.resize(length - 1);
+  while (!full.empty() && (full.back() == L'\\' || full.back() == L'/')) full.pop_back();
+  for (wchar_t& c : full) c = static_cast<wchar_t>(std::towlower(c));
+  return full;
 }
 
 }  // namespace
@@ -68,10 +83,11 @@ bool Initialize(const std::wstring& dataFolder) {
   for (const wchar_t* name : {L"phontab", L"phonindex", L"phondata", L"intonations"}) {
     if (!FileExists(dataFolder + L"\\" + name)) return false;
   }
-  std::lock_guard<std::mutex> lock(LibraryLock());
-  if (initialized) return true;
-  std::string path;
-  if (!AnsiPath(dataFolder, &path)) return false;
+  std::wstring key = SameFolderKey(dataFolder);
+  std::lock_guard<FairLock> lock(LibraryLock());
+  if (!initializedFolder.empty()) return initializedFolder == key;
+  std::string path = Utf8FromWide(key);
+  if (path.size() > kLongestDataPath) return false;
   // eSpeak sets the C runtime's character locale for the whole process; the rest
   // of the program expects it unchanged.
   std::string locale = std::setlocale(LC_CTYPE, nullptr);
@@ -79,30 +95,35 @@ bool Initialize(const std::wstring& dataFolder) {
   std::setlocale(LC_CTYPE, locale.c_str());
   if (rate != kSampleRate) return false;
   espeak_SetSynthCallback(OnSynthesis);
-  initialized = true;
+  initializedFolder = key;
   return true;
 }
 
-bool SynthesizeRun(const std::string& utf8, const char* voiceName, int wordsPerMinute,
-                   bool endPause, const SampleSink& sink) {
-  std::lock_guard<std::mutex> lock(LibraryLock());
-  if (!initialized) return false;
-  if (espeak_SetVoiceByName(voiceName) != EE_OK) return false;
-  espeak_SetParameter(espeakRATE, wordsPerMinute, 0);
+bool Synthesize(std::string_view utf8, const char* voiceName, int wordsPerMinute, const std::atomic<bool>& stop,
+                std::vector<int16_t>* pcm) {
+  std::lock_guard<FairLock> lock(LibraryLock());
+  if (initializedFolder.empty() || stop) return false;
+  if (loadedVoice != voiceName) {
+    loadedVoice.clear();
+    if (espeak_SetVoiceByName(voiceName) != EE_OK) return false;
+    loadedVoice = voiceName;
+    loadedWordsPerMinute = 0;
+    ++voiceLoads;
+  }
+  if (loadedWordsPerMinute != wordsPerMinute) {
+    espeak_SetParameter(espeakRATE, wordsPerMinute, 0);
+    loadedWordsPerMinute = wordsPerMinute;
+  }
   // eSpeak's voice noise comes from a generator seeded with the time: a fixed seed
   // makes the same text sound the same every time, in a file as on the device.
   espeak_ng_SetRandSeed(1);
-  unsigned flags = espeakCHARS_UTF8 | (endPause ? espeakENDPAUSE : 0);
-  // The callback reaches the sink through the user data of its events; the wrapper
-  // remembers a stop, which eSpeak itself does not report.
-  bool stopped = false;
-  SampleSink guarded = [&](const int16_t* samples, size_t count) {
-    if (!sink(samples, count)) stopped = true;
-    return !stopped;
-  };
-  espeak_ERROR result = espeak_Synth(utf8.c_str(), utf8.size() + 1, 0, POS_CHARACTER, 0, flags,
-                                     nullptr, &guarded);
-  return result == EE_OK && !stopped;
+  Synthesis synthesis{&stop, pcm};
+  std::string text(utf8);
+  espeak_ERROR result = espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
+                                     espeakCHARS_UTF8 | espeakENDPAUSE, nullptr, &synthesis);
+  return result == EE_OK && !synthesis.stopped;
 }
+
+uint64_t VoiceLoads() { return voiceLoads; }
 
 }  // namespace vx::espeak

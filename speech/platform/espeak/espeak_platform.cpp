@@ -1,6 +1,8 @@
 #include "speech/platform/espeak/espeak_platform.h"
 
 #include <cwchar>
+#include <utility>
+#include <vector>
 
 #include "speech/platform/espeak/built_in_voices.h"
 #include "speech/platform/espeak/espeak_library.h"
@@ -12,9 +14,11 @@ namespace {
 
 class EspeakPlatform : public SpeechPlatform {
  public:
+  explicit EspeakPlatform(std::vector<const espeak::BuiltInVoice*> voices) : voices_(std::move(voices)) {}
+
   HRESULT CreateVoice(std::unique_ptr<SpeechVoice>* voice) override {
     if (!voice) return E_POINTER;
-    *voice = std::make_unique<espeak::EspeakVoice>();
+    *voice = std::make_unique<espeak::EspeakVoice>(*voices_.front());
     return S_OK;
   }
 
@@ -35,9 +39,12 @@ class EspeakPlatform : public SpeechPlatform {
     category->reset();
     // Voices are the only category; there is nothing to create.
     if (!categoryId || _wcsicmp(categoryId, kVoiceCategoryId) != 0) return kSpeechNotFound;
-    *category = std::make_unique<espeak::BuiltInVoiceCategory>();
+    *category = std::make_unique<espeak::BuiltInVoiceCategory>(voices_);
     return S_OK;
   }
+
+ private:
+  std::vector<const espeak::BuiltInVoice*> voices_;  // installed, never empty
 };
 
 }  // namespace
@@ -48,7 +55,9 @@ std::unique_ptr<SpeechPlatform> CreateBuiltInSpeechPlatform() {
 
 std::unique_ptr<SpeechPlatform> CreateBuiltInSpeechPlatform(const std::wstring& dataFolder) {
   if (!espeak::Initialize(dataFolder)) return nullptr;
-  return std::make_unique<EspeakPlatform>();
+  std::vector<const espeak::BuiltInVoice*> voices = espeak::InstalledVoices(dataFolder);
+  if (voices.empty()) return nullptr;
+  return std::make_unique<EspeakPlatform>(std::move(voices));
 }
 
 }  // namespace vx

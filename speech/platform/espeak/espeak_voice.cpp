@@ -2,28 +2,27 @@
 
 #include <algorithm>
 #include <cwctype>
-#include <vector>
+#include <optional>
 
+#include "speech/platform/espeak/audio_speed.h"
 #include "speech/platform/espeak/espeak_library.h"
-#include "speech/platform/espeak/latin_runs.h"
 #include "speech/platform/espeak/speech_rate.h"
 #include "speech/platform/espeak/spoken_text.h"
+#include "speech/platform/espeak/text_pieces.h"
 #include "speech/platform/espeak/wave_out_output.h"
 
 namespace vx::espeak {
 namespace {
 
-constexpr const char* kEnglishVoice = "en";
-
-// A run is worth synthesising when it holds more than blanks.
+// A piece is worth synthesising when it holds more than blanks.
 bool HasSpeech(std::wstring_view text) {
   return std::any_of(text.begin(), text.end(), [](wchar_t c) { return !iswspace(c); });
 }
 
 }  // namespace
 
-EspeakVoice::EspeakVoice()
-    : voice_(&BuiltInVoices().front()), device_(std::make_shared<WaveOutOutput>()), output_(device_) {
+EspeakVoice::EspeakVoice(const BuiltInVoice& voice)
+    : voice_(&voice), device_(std::make_shared<WaveOutOutput>()), output_(device_) {
   thread_ = std::thread([this] { RunSynthesis(); });
 }
 
@@ -99,15 +98,19 @@ HRESULT EspeakVoice::Speak(const wchar_t* text, DWORD flags, ULONG* streamNumber
     std::lock_guard<std::mutex> lock(mutex_);
     if (flags & kSpeakPurgeBeforeSpeak) Purge();
     number = ++lastStream_;
-    queue_.push_back({number, std::move(spoken), voice_, output_});
+    queue_.push_back({number, std::move(spoken), voice_, output_, !(flags & kSpeakAsync)});
   }
   changed_.notify_all();
   if (streamNumber) *streamNumber = number;
-  if (!(flags & kSpeakAsync)) {
-    std::unique_lock<std::mutex> lock(mutex_);
-    changed_.wait(lock, [&] { return Finished(number); });
-  }
-  return S_OK;
+  if (flags & kSpeakAsync) return S_OK;
+  std::unique_lock<std::mutex> lock(mutex_);
+  changed_.wait(lock, [&] { return Finished(number); });
+  // An item dropped before it started leaves no outcome: nothing failed.
+  auto outcome = outcomes_.find(number);
+  if (outcome == outcomes_.end()) return S_OK;
+  result = outcome->second;
+  outcomes_.erase(outcome);
+  return result;
 }
 
 bool EspeakVoice::Finished(ULONG streamNumber) const {
@@ -159,6 +162,18 @@ HRESULT EspeakVoice::SetVolume(USHORT volume) {
   return S_OK;
 }
 
+HRESULT EspeakVoice::GetRate(long* rate) {
+  if (!rate) return E_POINTER;
+  *rate = rate_;
+  return S_OK;
+}
+
+HRESULT EspeakVoice::GetVolume(USHORT* volume) {
+  if (!volume) return E_POINTER;
+  *volume = static_cast<USHORT>(volume_.load());
+  return S_OK;
+}
+
 HRESULT EspeakVoice::GetOutputStream(std::shared_ptr<OutputStream>* stream) {
   if (!stream) return E_POINTER;
   *stream = output_;
@@ -185,6 +200,12 @@ HRESULT EspeakVoice::SetVoice(const std::shared_ptr<VoiceToken>& token) {
   return S_OK;
 }
 
+HRESULT EspeakVoice::GetVoice(std::shared_ptr<VoiceToken>* token) {
+  if (!token) return E_POINTER;
+  *token = std::make_shared<BuiltInVoiceToken>(*voice_);
+  return S_OK;
+}
+
 void EspeakVoice::RunSynthesis() {
   for (;;) {
     Item item;
@@ -200,57 +221,60 @@ void EspeakVoice::RunSynthesis() {
       currentOutput_->SetPaused(paused_);
     }
     RaiseEvent(kEventStartInputStream, item.streamNumber);
-    SpeakItem(item);
-    // What was made is played out even when synthesis failed part-way.
-    if (!stopCurrent_) item.output->Finish(stopCurrent_);
-    if (stopCurrent_) item.output->Discard();
+    HRESULT outcome = SpeakItem(item);
+    // What was made is played out or stored, unless the item was stopped.
+    if (!stopCurrent_ && !item.output->Finish(stopCurrent_) && SUCCEEDED(outcome)) outcome = E_FAIL;
+    if (stopCurrent_) {
+      item.output->Discard();
+      outcome = S_OK;
+    }
     // The engine lets go of the output before anyone hears the item is done, so a
     // file whose caller has released it is closed by then and can be written anew.
     item.output.reset();
     {
       std::lock_guard<std::mutex> lock(mutex_);
       currentOutput_.reset();
-    }
-    RaiseEvent(kEventEndInputStream, item.streamNumber);
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
       currentStream_ = 0;
+      if (item.reportsOutcome) outcomes_[item.streamNumber] = outcome;
     }
     changed_.notify_all();
+    // Raised once the voice is idle, so whoever hears of the end finds it done.
+    RaiseEvent(kEventEndInputStream, item.streamNumber);
   }
 }
 
-void EspeakVoice::SpeakItem(const Item& item) {
-  std::vector<TextRun> runs;
-  if (item.voice->readsLatinInEnglish) runs = SplitLatinRuns(item.text);
-  else runs.push_back({0, item.text.size(), RunLanguage::kMandarin});
-  // Only the runs that say something; the last of them ends with eSpeak's pause.
-  runs.erase(std::remove_if(runs.begin(), runs.end(),
-                            [&](const TextRun& run) {
-                              return !HasSpeech(std::wstring_view(item.text).substr(run.begin, run.length));
-                            }),
-             runs.end());
-  int wordsPerMinute = EspeakWordsPerMinute(rate_);
-  SampleSink sink = [&](const int16_t* samples, size_t count) { return Deliver(*item.output, samples, count); };
-  for (size_t i = 0; i < runs.size(); ++i) {
-    const TextRun& run = runs[i];
-    const char* voiceName = run.language == RunLanguage::kEnglish ? kEnglishVoice : item.voice->espeakName;
-    std::string utf8 = Utf8FromWide(std::wstring_view(item.text).substr(run.begin, run.length));
-    if (!SynthesizeRun(utf8, voiceName, wordsPerMinute, i + 1 == runs.size(), sink)) return;
+HRESULT EspeakVoice::SpeakItem(const Item& item) {
+  SpeechSpeed speed = SpeedForRate(rate_);
+  std::optional<AudioSpeed> slower;
+  if (speed.audioSpeed != 1.0) slower.emplace(kSampleRate, speed.audioSpeed);
+  std::vector<TextPiece> pieces = SplitIntoPieces(item.text);
+  std::wstring_view text(item.text);
+  pieces.erase(std::remove_if(pieces.begin(), pieces.end(),
+                              [&](const TextPiece& piece) { return !HasSpeech(text.substr(piece.begin, piece.length)); }),
+               pieces.end());
+  std::vector<int16_t> samples;
+  for (size_t i = 0; i < pieces.size(); ++i) {
+    samples.clear();
+    std::string utf8 = Utf8FromWide(text.substr(pieces[i].begin, pieces[i].length));
+    bool made = Synthesize(utf8, item.voice->espeakName, speed.wordsPerMinute, stopCurrent_, &samples);
+    if (made && slower) slower->Apply(&samples, i + 1 == pieces.size());
+    if (!made || !WaitWhilePaused() || !Deliver(*item.output, &samples)) return stopCurrent_ ? S_OK : E_FAIL;
   }
+  return S_OK;
 }
 
-bool EspeakVoice::Deliver(AudioOutput& output, const int16_t* samples, size_t count) {
-  {
-    std::unique_lock<std::mutex> lock(mutex_);
-    changed_.wait(lock, [this] { return !paused_ || stopCurrent_ || shuttingDown_; });
-  }
-  if (stopCurrent_) return false;
+bool EspeakVoice::WaitWhilePaused() {
+  std::unique_lock<std::mutex> lock(mutex_);
+  changed_.wait(lock, [this] { return !paused_ || stopCurrent_ || shuttingDown_; });
+  return !stopCurrent_ && !shuttingDown_;
+}
+
+bool EspeakVoice::Deliver(AudioOutput& output, std::vector<int16_t>* samples) {
   int volume = volume_;
-  if (volume == 100) return output.Write(samples, count, stopCurrent_);
-  std::vector<int16_t> scaled(samples, samples + count);
-  for (int16_t& sample : scaled) sample = static_cast<int16_t>(sample * volume / 100);
-  return output.Write(scaled.data(), count, stopCurrent_);
+  if (volume != 100) {
+    for (int16_t& sample : *samples) sample = static_cast<int16_t>(sample * volume / 100);
+  }
+  return output.Write(samples->data(), samples->size(), stopCurrent_);
 }
 
 }  // namespace vx::espeak

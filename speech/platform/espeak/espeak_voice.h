@@ -1,15 +1,21 @@
 // A voice of the built-in engine. Its items are spoken one after another by one
-// synthesis thread; start and end events of each item are queued for GetEvents
-// and announced to the registering thread through a NotifyWindow.
+// synthesis thread, which makes an item's audio piece by piece, holding eSpeak for
+// one piece at a time only, and hands each piece to the item's output: the audio
+// device through its bounded ring of blocks, or a WAV file. While paused the device
+// holds its blocks and the thread waits between pieces, holding nothing of eSpeak,
+// so other voices speak on. Start and end events of each item are queued for
+// GetEvents and announced to the registering thread through a NotifyWindow.
 #pragma once
 
 #include <atomic>
 #include <condition_variable>
 #include <deque>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "speech/platform/espeak/audio_output.h"
 #include "speech/platform/espeak/built_in_voices.h"
@@ -19,22 +25,28 @@ namespace vx::espeak {
 
 class EspeakVoice : public SpeechVoice {
  public:
-  EspeakVoice();
-  // Drops all speech and waits for the synthesis thread to end.
+  // The voice that speaks until SetVoice chooses another.
+  explicit EspeakVoice(const BuiltInVoice& voice);
+  // Drops all speech and waits for the synthesis thread, which lets go at once.
   ~EspeakVoice() override;
 
   HRESULT SetInterest(uint64_t eventInterest, uint64_t queuedInterest) override;
   HRESULT SetNotifyCallbackFunction(SpeechNotifyCallback callback, WPARAM wParam, LPARAM lParam) override;
   HRESULT GetEvents(ULONG count, SpeechEvent* events, ULONG* fetched) override;
+  // Without kSpeakAsync it returns the item's outcome: a failure when its audio
+  // could not be made or stored.
   HRESULT Speak(const wchar_t* text, DWORD flags, ULONG* streamNumber) override;
   HRESULT WaitUntilDone(DWORD milliseconds) override;
   HRESULT Pause() override;
   HRESULT Resume() override;
   HRESULT SetRate(long rate) override;
   HRESULT SetVolume(USHORT volume) override;
+  HRESULT GetRate(long* rate) override;
+  HRESULT GetVolume(USHORT* volume) override;
   HRESULT GetOutputStream(std::shared_ptr<OutputStream>* stream) override;
   HRESULT SetOutput(std::shared_ptr<OutputStream> stream, bool allowFormatChanges) override;
   HRESULT SetVoice(const std::shared_ptr<VoiceToken>& token) override;
+  HRESULT GetVoice(std::shared_ptr<VoiceToken>* token) override;
 
  private:
   struct Item {
@@ -42,13 +54,17 @@ class EspeakVoice : public SpeechVoice {
     std::wstring text;
     const BuiltInVoice* voice;
     std::shared_ptr<AudioOutput> output;
+    bool reportsOutcome;  // a synchronous Speak waits for it
   };
 
   void RunSynthesis();
-  // Synthesises one item into its output, run by run, until stopped or failed.
-  void SpeakItem(const Item& item);
-  // The path of every sample: holds while paused, applies the volume.
-  bool Deliver(AudioOutput& output, const int16_t* samples, size_t count);
+  // S_OK when the item was spoken or stopped, a failure when synthesis or its
+  // output failed.
+  HRESULT SpeakItem(const Item& item);
+  // Waits while paused; false when the item was stopped meanwhile.
+  bool WaitWhilePaused();
+  // Applies the volume and writes the audio; false when stopped or on failure.
+  bool Deliver(AudioOutput& output, std::vector<int16_t>* samples);
   void RaiseEvent(uint16_t eventId, ULONG streamNumber);
   bool Finished(ULONG streamNumber) const;  // under mutex_
   void Purge();                              // under mutex_
@@ -60,6 +76,7 @@ class EspeakVoice : public SpeechVoice {
   ULONG currentStream_ = 0;  // 0 while idle
   std::shared_ptr<AudioOutput> currentOutput_;
   ULONG lastStream_ = 0;
+  std::map<ULONG, HRESULT> outcomes_;  // of synchronous items, until their Speak returns
   bool paused_ = false;
   bool shuttingDown_ = false;
   std::atomic<bool> stopCurrent_{false};

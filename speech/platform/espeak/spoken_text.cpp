@@ -8,6 +8,8 @@
 namespace vx::espeak {
 namespace {
 
+constexpr UINT kGbkCodePage = 936;
+
 std::wstring WideFromCodePage(UINT codePage, DWORD flags, const char* bytes, size_t size, bool* ok) {
   *ok = true;
   if (size == 0) return {};
@@ -21,8 +23,9 @@ std::wstring WideFromCodePage(UINT codePage, DWORD flags, const char* bytes, siz
   return wide;
 }
 
-// A text file: UTF-16 or UTF-8 by their byte-order marks, UTF-8 when it is valid
-// UTF-8, else the system's ANSI code page.
+// A text file: UTF-16 by its byte-order mark; UTF-8, with or without its mark, when
+// it is valid UTF-8; else GBK (code page 936), the program's own text encoding,
+// whatever the system's ANSI code page.
 HRESULT ReadTextFile(const wchar_t* path, std::wstring* text) {
   HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -50,7 +53,7 @@ HRESULT ReadTextFile(const wchar_t* path, std::wstring* text) {
   }
   bool valid = false;
   *text = WideFromCodePage(CP_UTF8, MB_ERR_INVALID_CHARS, data, length, &valid);
-  if (!valid) *text = WideFromCodePage(CP_ACP, 0, data, length, &valid);
+  if (!valid) *text = WideFromCodePage(kGbkCodePage, 0, data, length, &valid);
   return valid ? S_OK : E_FAIL;
 }
 

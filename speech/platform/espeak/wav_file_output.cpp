@@ -85,8 +85,9 @@ bool WavFileOutput::Write(const int16_t* samples, size_t count, const std::atomi
   return true;
 }
 
-void WavFileOutput::Finish(const std::atomic<bool>&) {
-  if (!failed_) WriteHeader();
+bool WavFileOutput::Finish(const std::atomic<bool>&) {
+  if (!failed_ && !WriteHeader()) failed_ = true;
+  return !failed_;
 }
 
 }  // namespace vx::espeak

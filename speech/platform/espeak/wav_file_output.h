@@ -17,7 +17,7 @@ class WavFileOutput : public AudioOutput {
   ~WavFileOutput() override;
 
   bool Write(const int16_t* samples, size_t count, const std::atomic<bool>& stop) override;
-  void Finish(const std::atomic<bool>& stop) override;
+  bool Finish(const std::atomic<bool>& stop) override;
 
  private:
   WavFileOutput(HANDLE file, const WAVEFORMATEX& format);

@@ -105,16 +105,18 @@ bool WaveOutOutput::Write(const int16_t* samples, size_t count, const std::atomi
   return true;
 }
 
-void WaveOutOutput::Finish(const std::atomic<bool>& stop) {
-  if (!device_ || failed_) return;
+bool WaveOutOutput::Finish(const std::atomic<bool>& stop) {
+  if (!device_ || failed_) return false;
   Block& partial = blocks_[next_];
   if (!partial.samples.empty() && !InFlight(partial) && !Submit(partial)) failed_ = true;
   for (;;) {
     {
       std::lock_guard<std::mutex> lock(deviceMutex_);
-      if (std::none_of(blocks_.begin(), blocks_.end(), [this](const Block& b) { return InFlight(b); })) return;
+      if (std::none_of(blocks_.begin(), blocks_.end(), [this](const Block& b) { return InFlight(b); })) {
+        return !failed_;
+      }
     }
-    if (stop) return;
+    if (stop) return !failed_;
     WaitForSingleObject(blockDone_, kPollMilliseconds);
   }
 }

@@ -1,6 +1,7 @@
-// The audio device, through winmm wave output. A few blocks are in flight at a
-// time, so synthesis, which is much faster than playback, waits for the device
-// instead of queueing a whole text's audio; pausing the device then holds it too.
+// The audio device, through winmm wave output. Its ring of blocks is the bounded
+// queue between a voice's synthesis and its playback: synthesis, much faster than
+// playback, runs up to ~1.5 s ahead and then waits for the device (holding nothing
+// of eSpeak) instead of making a whole text's audio; a paused device holds it too.
 #pragma once
 
 #include <array>
@@ -19,13 +20,13 @@ class WaveOutOutput : public AudioOutput {
   // Opens the default device on first use; fails when there is none.
   HRESULT Open() override;
   bool Write(const int16_t* samples, size_t count, const std::atomic<bool>& stop) override;
-  void Finish(const std::atomic<bool>& stop) override;
+  bool Finish(const std::atomic<bool>& stop) override;
   void Discard() override;
   void SetPaused(bool paused) override;
 
  private:
   static constexpr size_t kBlockSamples = 4096;  // ~0.19 s
-  static constexpr size_t kBlocks = 6;
+  static constexpr size_t kBlocks = 8;
 
   struct Block {
     WAVEHDR header{};

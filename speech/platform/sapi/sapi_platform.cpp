@@ -141,6 +141,14 @@ class SapiVoice : public SpeechVoice {
   HRESULT Resume() override { return voice_->Resume(); }
   HRESULT SetRate(long rate) override { return voice_->SetRate(rate); }
   HRESULT SetVolume(USHORT volume) override { return voice_->SetVolume(volume); }
+  HRESULT GetRate(long* rate) override {
+    if (!rate) return E_POINTER;
+    LONG value = 0;
+    HRESULT result = voice_->GetRate(&value);
+    *rate = value;
+    return result;
+  }
+  HRESULT GetVolume(USHORT* volume) override { return voice_->GetVolume(volume); }
 
   HRESULT GetOutputStream(std::shared_ptr<OutputStream>* stream) override {
     if (!stream) return E_POINTER;
@@ -165,6 +173,15 @@ class SapiVoice : public SpeechVoice {
     auto* own = dynamic_cast<SapiVoiceToken*>(token.get());
     if (token && !own) return E_INVALIDARG;
     return voice_->SetVoice(own ? own->token() : nullptr);
+  }
+
+  HRESULT GetVoice(std::shared_ptr<VoiceToken>* token) override {
+    if (!token) return E_POINTER;
+    token->reset();
+    ISpObjectToken* current = nullptr;
+    HRESULT result = voice_->GetVoice(&current);
+    if (current) *token = std::make_shared<SapiVoiceToken>(current);
+    return result;
   }
 
  private:
