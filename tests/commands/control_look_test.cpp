@@ -526,6 +526,19 @@ TEST_F(ControlLook, StyleZeroGivesEveryWindowItsOwnProcedureBack) {
   EXPECT_FALSE(SetLook(0)) << "no hook left to remove";
 }
 
+TEST_F(ControlLook, AControlSubclassedAfterTheLookKeepsWorkingWhenTheLookGoes) {
+  Ask(fx::kSubclassOnTop, fx::kCheckChecked);
+  ASSERT_TRUE(SetLook(0));
+  // The look cannot step out from behind the later procedure; it hands every
+  // message on instead, so the check box still answers and paints as the system's.
+  HWND checkBox = Control(fx::kCheckChecked);
+  EXPECT_EQ(SendMessageW(checkBox, BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(test::TextOf(checkBox), L"Checked");
+  EXPECT_TRUE(WaitForProbes(checkBox, {NotAt(3, 5, kTick)}).empty()) << "no tick of the look";
+  ASSERT_TRUE(SwitchTo(3));
+  EXPECT_TRUE(WaitForProbes(checkBox, {At(3, 5, kTick), At(6, 0, kMarkFrame)}).empty()) << "the look paints it again";
+}
+
 TEST_F(ControlLook, RepaintingLeavesTheGdiObjectCountFlat) {
   Ask(fx::kRepaint, 10);  // whatever the system makes once
   const LRESULT before = Ask(fx::kGdiObjects);

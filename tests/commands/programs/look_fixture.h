@@ -40,6 +40,9 @@ enum Message : UINT {
   // wParam id, lParam x and y: draws a magenta pixel there, as nothing else of
   // the program would; it stays until the control repaints.
   kMark,
+  // wParam id: puts a procedure of the program's own in front of the control's
+  // (after the look's), one that hands every message on.
+  kSubclassOnTop,
 };
 
 }  // namespace vx::test::look_fixture

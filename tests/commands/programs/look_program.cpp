@@ -164,6 +164,12 @@ LRESULT Repaint(int times) {
   return static_cast<LRESULT>((end.QuadPart - start.QuadPart) * 1000 / frequency.QuadPart);
 }
 
+// The procedure kSubclassOnTop puts in front, and the one it hands on to.
+WNDPROC behindOnTop = nullptr;
+LRESULT CALLBACK OnTopProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcW(behindOnTop, window, message, wParam, lParam);
+}
+
 LRESULT CALLBACK FixtureProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case kSetLook: return SetLook(static_cast<int>(wParam));
@@ -171,6 +177,10 @@ LRESULT CALLBACK FixtureProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case kGdiObjects: return vx::test::GdiObjectCount();
     case kRepaint: return Repaint(static_cast<int>(wParam));
     case kFocus: SetFocus(GetDlgItem(window, static_cast<int>(wParam))); return 0;
+    case kSubclassOnTop:
+      behindOnTop = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+          GetDlgItem(window, static_cast<int>(wParam)), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OnTopProc)));
+      return 0;
     case kMark: {
       HWND control = GetDlgItem(window, static_cast<int>(wParam));
       HDC dc = GetDC(control);
