@@ -9,6 +9,8 @@ constexpr Corners kCheckedRimSet = {{214, 203, 189}, {214, 207, 198}, {247, 243,
 constexpr Corners kNormalRimSet = Vertical({255, 255, 255}, {226, 223, 214});
 
 constexpr ArrowFace kDisabledArrow = {Flat({244, 243, 238}), Flat({244, 243, 238})};
+// A hot arrow button is edged like a hot check box.
+constexpr Corners kHotArrowEdge = Vertical({255, 240, 207}, {248, 179, 48});
 
 // Style 1: blue.
 constexpr LookPalette kStyle1 = {
@@ -26,7 +28,7 @@ constexpr LookPalette kStyle1 = {
                     Vertical({214, 225, 240}, {255, 255, 255})},
     .arrowButton = {kDisabledArrow,
                     {Vertical({110, 142, 241}, {210, 222, 250}), Vertical({150, 180, 240}, {226, 234, 252})},
-                    {Vertical({255, 255, 255}, {180, 210, 250}), Vertical({253, 255, 255}, {196, 222, 252})},
+                    {kHotArrowEdge, Vertical({253, 255, 255}, {196, 222, 252})},
                     {Vertical({255, 255, 255}, {186, 205, 232}), Vertical({240, 245, 253}, {205, 220, 242})}},
     .glyph = {123, 158, 189},
 };
@@ -45,7 +47,7 @@ constexpr LookPalette kStyle2 = {
                     Vertical({222, 230, 200}, {255, 255, 255})},
     .arrowButton = {kDisabledArrow,
                     {Vertical({112, 136, 62}, {160, 182, 112}), Vertical({122, 146, 72}, {170, 192, 122})},
-                    {Vertical({196, 214, 154}, {138, 162, 84}), Vertical({188, 208, 142}, {146, 170, 92})},
+                    {kHotArrowEdge, Vertical({188, 208, 142}, {146, 170, 92})},
                     {Vertical({182, 201, 140}, {120, 145, 70}), Vertical({172, 193, 128}, {130, 155, 78})}},
     .glyph = {255, 255, 255},
 };
@@ -66,7 +68,7 @@ constexpr LookPalette kStyle3 = {
                     Vertical({220, 220, 228}, {255, 255, 255})},
     .arrowButton = {kDisabledArrow,
                     {Vertical({187, 186, 206}, {240, 240, 245}), Vertical({198, 197, 215}, {246, 246, 249})},
-                    {Vertical({255, 255, 255}, {214, 213, 232}), Vertical({255, 255, 255}, {224, 223, 238})},
+                    {kHotArrowEdge, Vertical({255, 255, 255}, {224, 223, 238})},
                     {Vertical({255, 255, 255}, {198, 197, 215}), Vertical({246, 246, 249}, {210, 209, 225})}},
     .glyph = {0, 0, 0},
 };

@@ -473,10 +473,15 @@ constexpr COLORREF kMarker = RGB(255, 0, 255);  // see fx::kMark
 
 TEST_F(ControlLook, AnUpDownRepaintsWhenTheMouseCrossesItsMiddleAndNotBefore) {
   // The vertical up-down is 20 x 40: arrow halves from rows 1 to 19 and 20 to 38.
+  // The half under the mouse shows the hot face, the other the normal one; they
+  // differ in the halves' bottom rows.
   HWND upDown = Control(fx::kUpDownVertical);
-  const COLORREF normalEdge = RGB(198, 197, 215), hotEdge = RGB(214, 213, 232);  // bottom rows of style 3's faces
+  const ScreenShot before(upDown);
+  const COLORREF normal = before.At(10, 19);
+  ASSERT_EQ(before.At(10, 38), normal);
   MoveMouse(OnScreen(upDown, {10, 8}));
-  ASSERT_TRUE(WaitForProbes(upDown, {At(10, 19, hotEdge), At(10, 38, normalEdge)}).empty()) << "upper half hot";
+  ASSERT_TRUE(WaitForProbes(upDown, {NotAt(10, 19, normal), At(10, 38, normal, 0)}).empty()) << "upper half hot";
+  const COLORREF hot = ScreenShot(upDown).At(10, 19);
 
   Ask(fx::kMark, fx::kUpDownVertical, MAKELPARAM(10, 30));
   ASSERT_TRUE(WaitForProbes(upDown, {At(10, 30, kMarker)}).empty());
@@ -485,7 +490,7 @@ TEST_F(ControlLook, AnUpDownRepaintsWhenTheMouseCrossesItsMiddleAndNotBefore) {
   EXPECT_TRUE(WaitForProbes(upDown, {At(10, 30, kMarker)}, 0).empty()) << "no repaint inside the upper half";
 
   MoveMouse(OnScreen(upDown, {10, 28}));
-  EXPECT_TRUE(WaitForProbes(upDown, {At(10, 19, normalEdge), At(10, 38, hotEdge), NotAt(10, 30, kMarker)}).empty())
+  EXPECT_TRUE(WaitForProbes(upDown, {At(10, 19, normal, 0), At(10, 38, hot, 0), NotAt(10, 30, kMarker)}).empty())
       << "repainted at the crossing, the lower half hot";
 
   Ask(fx::kMark, fx::kUpDownVertical, MAKELPARAM(10, 10));
