@@ -104,13 +104,12 @@ HWND ComboList(HWND combo) {
 
 void CreateControls() {
   for (const ControlSpec& spec : kControls) Create(spec);
-  SendDlgItemMessageW(mainWindow, kPushChecked, BM_SETCHECK, BST_CHECKED, 0);
-  SendDlgItemMessageW(mainWindow, kPushIndeterminate, BM_SETCHECK, BST_INDETERMINATE, 0);
-  SendDlgItemMessageW(mainWindow, kCheckChecked, BM_SETCHECK, BST_CHECKED, 0);
-  SendDlgItemMessageW(mainWindow, kCheckIndeterminate, BM_SETCHECK, BST_INDETERMINATE, 0);
-  SendDlgItemMessageW(mainWindow, kCheckDisabledChecked, BM_SETCHECK, BST_CHECKED, 0);
-  SendDlgItemMessageW(mainWindow, kRadioChecked, BM_SETCHECK, BST_CHECKED, 0);
-  SendDlgItemMessageW(mainWindow, kRadioDisabledChecked, BM_SETCHECK, BST_CHECKED, 0);
+  for (int id : {kPushChecked, kCheckChecked, kCheckDisabledChecked, kRadioChecked, kRadioDisabledChecked}) {
+    SendDlgItemMessageW(mainWindow, id, BM_SETCHECK, BST_CHECKED, 0);
+  }
+  for (int id : {kPushIndeterminate, kCheckIndeterminate}) {
+    SendDlgItemMessageW(mainWindow, id, BM_SETCHECK, BST_INDETERMINATE, 0);
+  }
   for (int id : {kComboDropDown, kComboList, kComboSimple, kComboListDisabled, kListBox}) {
     HWND box = GetDlgItem(mainWindow, id);
     const UINT add = id == kListBox ? LB_ADDSTRING : CB_ADDSTRING;
