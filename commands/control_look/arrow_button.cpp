@@ -7,9 +7,7 @@ const ArrowFace& ArrowFaceOf(const LookPalette& palette, bool disabled, bool pre
   return disabled ? sets.disabled : pressed ? sets.pressed : hot ? sets.hot : sets.normal;
 }
 
-Rgb GlyphColour(const LookPalette& palette, bool disabled) {
-  return disabled ? shared::kDisabledGlyph : palette.glyph;
-}
+Rgb GlyphColour(const LookPalette& palette, bool disabled) { return disabled ? shared::kDisabledGlyph : palette.glyph; }
 
 Rect DrawArrowButton(PixelCanvas& pixels, const Rect& button, const ArrowFace& face, Rgb behind) {
   pixels.Gradient(button, face.edge);

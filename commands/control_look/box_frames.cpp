@@ -5,8 +5,7 @@
 namespace vx::look {
 
 BoxFrames FramesOf(const LookPalette& palette, bool disabled, bool readOnly) {
-  return {disabled ? DisabledFrame() : palette.frame,
-          disabled || readOnly ? ButtonFace() : SystemColour(COLOR_WINDOW)};
+  return {disabled ? DisabledFrame() : palette.frame, disabled || readOnly ? ButtonFace() : SystemColour(COLOR_WINDOW)};
 }
 
 Rect DrawBoxFrames(PixelCanvas& pixels, const BoxFrames& frames) {

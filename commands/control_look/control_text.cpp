@@ -70,7 +70,7 @@ RECT DrawControlText(HDC dc, HWND control, const RECT& area, const TextPlacement
   RECT placed = {left, top, left + width, top + height};
   const UINT align = placement.horizontal == HorizontalAlign::kLeft    ? DT_LEFT
                      : placement.horizontal == HorizontalAlign::kRight ? DT_RIGHT
-                                                                  : DT_CENTER;
+                                                                       : DT_CENTER;
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &placed, lines | align);
   return placed;
 }

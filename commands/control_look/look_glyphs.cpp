@@ -53,8 +53,8 @@ void DrawChevronDown(PixelCanvas& canvas, const Rect& area, Rgb colour) {
 
 void DrawTriangle(PixelCanvas& canvas, const Rect& area, Pointing pointing, Rgb colour) {
   const bool vertical = pointing == Pointing::kUp || pointing == Pointing::kDown;
-  const int along = vertical ? area.height() : area.width();    // the way it points
-  const int across = vertical ? area.width() : area.height();   // its base
+  const int along = vertical ? area.height() : area.width();   // the way it points
+  const int across = vertical ? area.width() : area.height();  // its base
   // Up to four lines, base 7; smaller when the area is small.
   const int lines = std::max(1, std::min({4, (across - 1) / 2, along - 2}));
   const int baseCentre = (vertical ? area.left : area.top) + across / 2;
@@ -64,8 +64,8 @@ void DrawTriangle(PixelCanvas& canvas, const Rect& area, Pointing pointing, Rgb 
     const bool tipFirst = pointing == Pointing::kUp || pointing == Pointing::kLeft;
     const int halfLength = tipFirst ? line : lines - 1 - line;
     for (int offset = -halfLength; offset <= halfLength; ++offset) {
-      if (vertical) canvas.Set(baseCentre + offset, start + line, colour);
-      else canvas.Set(start + line, baseCentre + offset, colour);
+      const int onBase = baseCentre + offset, onAxis = start + line;
+      canvas.Set(vertical ? onBase : onAxis, vertical ? onAxis : onBase, colour);
     }
   }
 }

@@ -16,11 +16,12 @@ constexpr Corners kHotArrowEdge = Vertical({255, 240, 207}, {248, 179, 48});
 constexpr LookPalette kStyle1 = {
     .frame = {123, 158, 189},
     .buttonFrame = {0, 60, 115},
-    .button = {Flat({226, 223, 214}),                      // pressed rim
-               kHotRimSet, kCheckedRimSet,
-               Vertical({206, 231, 255}, {105, 130, 238}),  // focused rim
-               kNormalRimSet,
-               Vertical({214, 211, 200}, {250, 250, 248}),  // pressed centre
+    .button = {Flat({226, 223, 214}),                        // pressed rim
+               kHotRimSet,                                   // hot rim
+               kCheckedRimSet,                               // checked rim
+               Vertical({206, 231, 255}, {105, 130, 238}),   // focused rim
+               kNormalRimSet,                                // normal rim
+               Vertical({214, 211, 200}, {250, 250, 248}),   // pressed centre
                Vertical({255, 255, 255}, {214, 225, 240})},  // normal centre
     .checkBox = {Vertical({176, 176, 167}, {255, 255, 255}), Vertical({255, 240, 207}, {248, 179, 48}),
                  Vertical({214, 225, 240}, {255, 255, 255})},
@@ -37,9 +38,12 @@ constexpr LookPalette kStyle1 = {
 constexpr LookPalette kStyle2 = {
     .frame = {164, 185, 127},
     .buttonFrame = {55, 98, 6},
-    .button = {Flat({232, 236, 218}),  // pressed rim
-               kHotRimSet, kCheckedRimSet, kHotRimSet, kNormalRimSet,
-               Vertical({205, 214, 178}, {250, 251, 246}),  // pressed centre
+    .button = {Flat({232, 236, 218}),                        // pressed rim
+               kHotRimSet,                                   // hot rim
+               kCheckedRimSet,                               // checked rim
+               kHotRimSet,                                   // focused rim
+               kNormalRimSet,                                // normal rim
+               Vertical({205, 214, 178}, {250, 251, 246}),   // pressed centre
                Vertical({252, 252, 251}, {214, 222, 190})},  // normal centre
     .checkBox = {Vertical({176, 176, 167}, {255, 255, 255}), Vertical({255, 240, 207}, {248, 179, 48}),
                  Vertical({222, 230, 200}, {255, 255, 255})},
@@ -56,11 +60,12 @@ constexpr LookPalette kStyle2 = {
 constexpr LookPalette kStyle3 = {
     .frame = {198, 197, 215},
     .buttonFrame = {0, 60, 116},
-    .button = {Flat({239, 227, 206}),  // pressed rim
-               kHotRimSet, kCheckedRimSet,
-               Vertical({206, 231, 255}, {105, 130, 238}),  // focused rim
-               kNormalRimSet,
-               Vertical({179, 178, 197}, {252, 252, 251}),  // pressed centre
+    .button = {Flat({239, 227, 206}),                        // pressed rim
+               kHotRimSet,                                   // hot rim
+               kCheckedRimSet,                               // checked rim
+               Vertical({206, 231, 255}, {105, 130, 238}),   // focused rim
+               kNormalRimSet,                                // normal rim
+               Vertical({179, 178, 197}, {252, 252, 251}),   // pressed centre
                Vertical({252, 252, 251}, {198, 197, 215})},  // normal centre
     .checkBox = {Vertical({176, 176, 167}, {255, 255, 255}), Vertical({255, 240, 207}, {248, 179, 48}),
                  Vertical({220, 220, 228}, {255, 255, 255})},

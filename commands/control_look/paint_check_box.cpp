@@ -26,15 +26,18 @@ std::optional<Rect> PaintCheckBox(const PaintJob& job) {
   const Rect box = MarkBox(GetWindowLongW(job.control.window, GWL_STYLE), pixels.width(), pixels.height());
   pixels.Frame(box, disabled ? DisabledFrame() : shared::kMarkFrame);
   const MarkSets& sets = job.palette.checkBox;
-  if (disabled) pixels.Fill(box.Deflated(1), shared::kWhite);
-  else pixels.Gradient(box.Deflated(1), pressed ? sets.pressed : hot ? sets.hot : sets.normal);
+  if (disabled)
+    pixels.Fill(box.Deflated(1), shared::kWhite);
+  else
+    pixels.Gradient(box.Deflated(1), pressed ? sets.pressed : hot ? sets.hot : sets.normal);
 
   const Rect inner = box.Deflated(3);
   if (state & flag::kIndeterminate) {
     pixels.Fill(inner, IndeterminateFill(state));
   } else {
     if (hot && !pressed) pixels.Fill(inner, state & flag::kChecked ? shared::kHotChecked : shared::kHotUnchecked);
-    if (state & flag::kChecked) DrawTick(pixels, inner.left, inner.top, disabled ? shared::kDisabledTick : shared::kTick);
+    if (state & flag::kChecked)
+      DrawTick(pixels, inner.left, inner.top, disabled ? shared::kDisabledTick : shared::kTick);
   }
 
   DrawMarkCaption(job.picture.dc(), job.control.window, state, job.control.parent.textColour, pixels.width(),

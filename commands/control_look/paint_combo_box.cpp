@@ -18,8 +18,7 @@ std::optional<Rect> PaintComboBox(const PaintJob& job) {
   const int buttonWidth = GetSystemMetrics(SM_CYVTHUMB);
   const Rect button = {inside.right - buttonWidth, inside.top, inside.right, inside.bottom};
   pixels.Frame(button, frames.inner);
-  const ArrowFace& face =
-      ArrowFaceOf(job.palette, disabled, state & flag::kPressed, state & flag::kHot);
+  const ArrowFace& face = ArrowFaceOf(job.palette, disabled, state & flag::kPressed, state & flag::kHot);
   const Rect glyph = DrawArrowButton(pixels, button.Deflated(1), face, frames.inner);
   DrawChevronDown(pixels, glyph, GlyphColour(job.palette, disabled));
   return Rect{inside.left, inside.top, button.left, inside.bottom};

@@ -10,8 +10,8 @@ std::optional<Rect> PaintEditFrames(const PaintJob& job) {
   const uint32_t state = job.control.state;
   const bool edit = job.control.kind == LookKind::kEdit;
   PixelCanvas& pixels = job.picture.Pixels();
-  const Rect inside = DrawBoxFrames(
-      pixels, FramesOf(job.palette, state & flag::kDisabled, edit && (state & flag::kReadOnly)));
+  const Rect inside =
+      DrawBoxFrames(pixels, FramesOf(job.palette, state & flag::kDisabled, edit && (state & flag::kReadOnly)));
   if (edit) {
     const int height = pixels.height(), width = pixels.width();
     if (state & flag::kUpDownOnLeft) pixels.Fill({0, 1, 1, height - 1}, shared::kWhite);

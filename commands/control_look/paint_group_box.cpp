@@ -53,7 +53,8 @@ std::optional<Rect> PaintGroupBox(const PaintJob& job) {
     pixels.Fill({left - kCaptionGap, frame.top, left + captionWidth + kCaptionGap, frame.top + 1}, background);
     RECT text = {left, 0, left + captionWidth, captionHeight};
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, (job.control.state & flag::kDisabled) ? GetSysColor(COLOR_GRAYTEXT) : job.control.parent.textColour);
+    SetTextColor(dc,
+                 (job.control.state & flag::kDisabled) ? GetSysColor(COLOR_GRAYTEXT) : job.control.parent.textColour);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_SINGLELINE | DT_NOCLIP);
   }
   return Rect{1, std::max(frame.top + 1, captionHeight), width - 1, height - 1};

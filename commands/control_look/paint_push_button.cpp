@@ -54,8 +54,7 @@ std::optional<Rect> PaintPushButton(const PaintJob& job) {
     pixels.Gradient(band, job.palette.button[RimOf(state)]);
     pixels.Gradient(centre, job.palette.button[CentreOf(state)]);
   }
-  SoftenCorners(pixels, frame, face,
-                Darken(frameColour, disabled ? kDisabledCornerDarkening : kCornerDarkening));
+  SoftenCorners(pixels, frame, face, Darken(frameColour, disabled ? kDisabledCornerDarkening : kCornerDarkening));
 
   HDC dc = job.picture.dc();
   if (state & flag::kFocused) {

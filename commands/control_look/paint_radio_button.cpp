@@ -15,14 +15,13 @@ std::optional<Rect> PaintRadioButton(const PaintJob& job) {
 
   const MarkSets& sets = job.palette.radioButton;
   RoundMark mark = {.ring = disabled ? DisabledFrame() : shared::kMarkFrame,
-                    .inside = disabled                    ? Flat(ButtonFace())
-                              : state & flag::kPressed   ? sets.pressed
-                              : state & flag::kHot       ? sets.hot
-                                                          : sets.normal,
+                    .inside = disabled                 ? Flat(ButtonFace())
+                              : state & flag::kPressed ? sets.pressed
+                              : state & flag::kHot     ? sets.hot
+                                                       : sets.normal,
                     .dot = std::nullopt};
   if (state & flag::kChecked) mark.dot = disabled ? shared::kDisabledTick : shared::kTick;
-  DrawRoundMark(pixels, MarkBox(GetWindowLongW(job.control.window, GWL_STYLE), pixels.width(), pixels.height()),
-                mark);
+  DrawRoundMark(pixels, MarkBox(GetWindowLongW(job.control.window, GWL_STYLE), pixels.width(), pixels.height()), mark);
 
   DrawMarkCaption(job.picture.dc(), job.control.window, state, job.control.parent.textColour, pixels.width(),
                   pixels.height());

@@ -44,8 +44,10 @@ std::optional<Rect> PaintUpDown(const PaintJob& job) {
     arrows = DrawBoxFrames(pixels, frames);
     // The joined side carries on the buddy's inside: its open frame and the
     // separator both in the inner frame's colour.
-    if (state & flag::kRightOfBuddy) pixels.Fill({0, 1, 2, height - 1}, frames.inner);
-    else pixels.Fill({width - 2, 1, width, height - 1}, frames.inner);
+    if (state & flag::kRightOfBuddy)
+      pixels.Fill({0, 1, 2, height - 1}, frames.inner);
+    else
+      pixels.Fill({width - 2, 1, width, height - 1}, frames.inner);
     behind = frames.inner;
   }
 

@@ -72,8 +72,7 @@ uint32_t InitialState(HWND window, LookKind kind) {
       if (style & UDS_HORZ) state |= flag::kHorizontal;
       state |= JoinBuddy(window, style);
       break;
-    default:
-      break;
+    default: break;
   }
   return state;
 }
@@ -96,8 +95,8 @@ bool TakeOver(HWND window) {
     existing->state = state;
     existing->parent = colours;
   } else {
-    auto previous = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LookWindowProc)));
+    auto previous =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LookWindowProc)));
     if (!previous) return false;
     TakenOver().Add({.window = window, .kind = *kind, .state = state, .parent = colours, .previous = previous});
   }

@@ -144,11 +144,13 @@ struct ButtonCase {
 };
 constexpr ButtonCase kButtonCases[] = {
     {"push button", fx::kPush, Drive::kNone, {&kNormalRim, &kNormalRim, &kNormalRim}, &kNormalCentre3},
-    {"push button made after the look came on", fx::kPushLater, Drive::kNone, {&kNormalRim, &kNormalRim, &kNormalRim}, nullptr},
+    {"push button made later", fx::kPushLater, Drive::kNone, {&kNormalRim, &kNormalRim, &kNormalRim}, nullptr},
     {"default push button", fx::kPushDefault, Drive::kNone, {nullptr, &kHotRim, &kFocusedRim3}, nullptr},
     {"pressed push button", fx::kPushPressed, Drive::kNone, {nullptr, nullptr, &kPressedRim3}, &kPressedCentre3},
-    {"checked push-like check box", fx::kPushChecked, Drive::kNone, {&kCheckedRim, &kCheckedRim, &kCheckedRim}, &kPressedCentre3},
-    {"indeterminate push-like check box", fx::kPushIndeterminate, Drive::kNone, {&kCheckedRim, &kCheckedRim, &kCheckedRim}, &kPressedCentre3, true},
+    {"checked push-like check box", fx::kPushChecked, Drive::kNone, {&kCheckedRim, &kCheckedRim, &kCheckedRim},
+     &kPressedCentre3},
+    {"indeterminate push-like check box", fx::kPushIndeterminate, Drive::kNone,
+     {&kCheckedRim, &kCheckedRim, &kCheckedRim}, &kPressedCentre3, true},
     {"push button under the mouse", fx::kPush, Drive::kHover, {&kHotRim, &kHotRim, &kHotRim}, &kNormalCentre3},
     {"focused push button", fx::kPush, Drive::kFocus, {nullptr, &kHotRim, &kFocusedRim3}, &kNormalCentre3},
 };
@@ -161,7 +163,9 @@ Row ButtonRow(const ButtonCase& c, int style) {
     row.probes.push_back(rim == &kCheckedRim ? At(4, 2, rim->top, 3) : At(55, 2, rim->top));
     row.probes.push_back(At(55, -3, rim->bottom));
   }
-  if (style == 3 && c.centre3) row.probes.insert(row.probes.end(), {At(6, 4, c.centre3->top), At(6, -5, c.centre3->bottom)});
+  if (style == 3 && c.centre3) {
+    row.probes.insert(row.probes.end(), {At(6, 4, c.centre3->top), At(6, -5, c.centre3->bottom)});
+  }
   if (c.dimText) row.probes.push_back(Somewhere(kCaptionArea, kDimText));
   return row;
 }
@@ -181,7 +185,8 @@ std::vector<Row> RowsFor(int style) {
   std::vector<Row> rows;
   for (const ButtonCase& c : kButtonCases) rows.push_back(ButtonRow(c, style));
   rows.push_back({"disabled push button", fx::kPushDisabled, Drive::kNone,
-                  {At(55, 1, kDisabledFrame), At(55, 2, kDisabledFill), At(6, 6, kDisabledFill), Somewhere(kCaptionArea, kDimText)}});
+                  {At(55, 1, kDisabledFrame), At(55, 2, kDisabledFill), At(6, 6, kDisabledFill),
+                   Somewhere(kCaptionArea, kDimText)}});
 
   // Check boxes and radio buttons: the 13-pixel mark at the top left, its inside from (3,3) to (9,9).
   const Drive none = Drive::kNone;
@@ -208,7 +213,8 @@ std::vector<Row> RowsFor(int style) {
   rows.insert(rows.end(), {
       {"group box", fx::kGroup, none, {At(0, 30, kGroupFrame), At(-1, 30, kGroupFrame), At(50, -1, kGroupFrame),
                                        At(0, -1, kFace), At(5, top, kGroupFrame), At(9, top, kFace)}},
-      {"group box, centred caption", fx::kGroupCentred, none, {At(3, top, kGroupFrame), At(centredCaption - 1, top, kFace)}},
+      {"group box, centred caption", fx::kGroupCentred, none,
+       {At(3, top, kGroupFrame), At(centredCaption - 1, top, kFace)}},
       {"group box without caption", fx::kGroupEmpty, none, {At(3, top, kGroupFrame), At(57, top, kGroupFrame)}},
   });
 
@@ -218,20 +224,30 @@ std::vector<Row> RowsFor(int style) {
   const int button = GetSystemMetrics(SM_CYVTHUMB);
   const RECT chevron = {130 - button, 4, 130 - 4, 17};
   rows.insert(rows.end(), {
-      {"edit box, client edge", fx::kEditClientEdge, none, {At(55, 0, frame), At(55, 1, kWindowColour), At(0, 12, frame), At(-1, 12, frame)}},
-      {"edit box, single-line border", fx::kEditBorder, none, {At(55, 0, frame), At(55, 1, kWindowColour), At(-1, 12, frame)}},
-      {"edit box without border: the system's painting", fx::kEditNoBorder, none, {At(55, 0, kWindowColour), At(0, 12, kWindowColour)}},
+      {"edit box, client edge", fx::kEditClientEdge, none,
+       {At(55, 0, frame), At(55, 1, kWindowColour), At(0, 12, frame), At(-1, 12, frame)}},
+      {"edit box, single-line border", fx::kEditBorder, none,
+       {At(55, 0, frame), At(55, 1, kWindowColour), At(-1, 12, frame)}},
+      {"edit box without border: the system's painting", fx::kEditNoBorder, none,
+       {At(55, 0, kWindowColour), At(0, 12, kWindowColour)}},
       {"read-only edit box", fx::kEditReadOnly, none, {At(55, 0, frame), At(55, 1, kFace)}},
       {"disabled edit box", fx::kEditDisabled, none, {At(55, 0, kDisabledFrame), At(55, 1, kFace)}},
-      {"up-down joined to its edit box", fx::kUpDownJoined, none, {At(8, 0, frame), At(8, 1, kWindowColour), At(-1, 12, frame), Somewhere({3, 3, 13, 21}, glyph)}},
-      {"drop-down combo box", fx::kComboDropDown, none, {At(65, 0, frame), At(65, 1, kWindowColour), Somewhere(chevron, glyph)}},
-      {"drop-down-list combo box", fx::kComboList, none, {At(65, 0, frame), At(65, 1, kWindowColour), Somewhere(chevron, glyph)}},
-      {"disabled drop-down-list combo box", fx::kComboListDisabled, none, {At(65, 0, kDisabledFrame), At(65, 1, kFace), Somewhere(chevron, kDisabledGlyph)}},
+      {"up-down joined to its edit box", fx::kUpDownJoined, none,
+       {At(8, 0, frame), At(8, 1, kWindowColour), At(-1, 12, frame), Somewhere({3, 3, 13, 21}, glyph)}},
+      {"drop-down combo box", fx::kComboDropDown, none,
+       {At(65, 0, frame), At(65, 1, kWindowColour), Somewhere(chevron, glyph)}},
+      {"drop-down-list combo box", fx::kComboList, none,
+       {At(65, 0, frame), At(65, 1, kWindowColour), Somewhere(chevron, glyph)}},
+      {"disabled drop-down-list combo box", fx::kComboListDisabled, none,
+       {At(65, 0, kDisabledFrame), At(65, 1, kFace), Somewhere(chevron, kDisabledGlyph)}},
       {"simple combo box: the system's painting", fx::kComboSimple, none, {NotAt(65, 0, frame)}},
       // Up-downs: the frame colour behind two arrow buttons, a glyph in each.
-      {"vertical up-down", fx::kUpDownVertical, none, {At(0, 0, frame), At(10, 0, frame), Somewhere({3, 3, 17, 18}, glyph), Somewhere({3, 22, 17, 37}, glyph)}},
-      {"horizontal up-down", fx::kUpDownHorizontal, none, {At(0, 0, frame), Somewhere({3, 3, 18, 17}, glyph), Somewhere({22, 3, 37, 17}, glyph)}},
-      {"disabled up-down", fx::kUpDownDisabled, none, {At(0, 0, kDisabledFrame), Somewhere({3, 3, 17, 37}, kDisabledGlyph)}},
+      {"vertical up-down", fx::kUpDownVertical, none,
+       {At(0, 0, frame), At(10, 0, frame), Somewhere({3, 3, 17, 18}, glyph), Somewhere({3, 22, 17, 37}, glyph)}},
+      {"horizontal up-down", fx::kUpDownHorizontal, none,
+       {At(0, 0, frame), Somewhere({3, 3, 18, 17}, glyph), Somewhere({22, 3, 37, 17}, glyph)}},
+      {"disabled up-down", fx::kUpDownDisabled, none,
+       {At(0, 0, kDisabledFrame), Somewhere({3, 3, 17, 37}, kDisabledGlyph)}},
   });
   return rows;
 }

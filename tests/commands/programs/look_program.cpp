@@ -123,7 +123,8 @@ void CreateControls() {
   // property (an edit box created with WS_BORDER takes it off and draws its own).
   HWND bordered = GetDlgItem(mainWindow, kEditBorder);
   SetWindowLongW(bordered, GWL_STYLE, GetWindowLongW(bordered, GWL_STYLE) | WS_BORDER);
-  SetWindowPos(bordered, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  SetWindowPos(bordered, nullptr, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 bool SetLook(int style) {
@@ -141,7 +142,8 @@ bool SetLook(int style) {
 bool HasOwnProcedure(int id, bool comboList) {
   HWND window = GetDlgItem(mainWindow, id);
   if (comboList) window = ComboList(window);
-  return window && static_cast<ULONG_PTR>(GetWindowLongPtrW(window, GWLP_WNDPROC)) == GetClassLongPtrW(window, GCLP_WNDPROC);
+  return window &&
+         static_cast<ULONG_PTR>(GetWindowLongPtrW(window, GWLP_WNDPROC)) == GetClassLongPtrW(window, GCLP_WNDPROC);
 }
 
 // Repaints the controls the look has taken over, one after another, frames
