@@ -12,4 +12,9 @@ void SetControlLook(MDATA* result, int count, MDATA* args) {
   result->type = type::kBool;
 }
 
+const LibraryRecord& ControlLookLibrary() {
+  static const LibraryRecord library = {nullptr, 0, nullptr};
+  return library;
+}
+
 }  // namespace vx

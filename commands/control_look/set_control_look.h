@@ -1,6 +1,7 @@
-// The set-control-look library command.
+// The control-look library as the program links it: no unit types, one command.
 #pragma once
 
+#include "contract/program.h"
 #include "contract/values.h"
 
 namespace vx {
@@ -10,5 +11,7 @@ namespace vx {
 // creates later; any other style switches it off. Result (logical): switched on,
 // whether the look is watching for new windows; switched off, whether it stopped.
 void SetControlLook(MDATA* result, int count, MDATA* args);
+
+const LibraryRecord& ControlLookLibrary();
 
 }  // namespace vx
