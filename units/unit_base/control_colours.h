@@ -1,0 +1,16 @@
+// A unit's answer when its control asks for its colours (WM_CTLCOLOR*, reflected
+// from the parent): text in the unit's text colour on its background colour, and
+// the background brush the control fills with.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace vx {
+
+// Sets the text and background colours on the control's DC (the background by
+// the colour rule) and gives the brush as the message's answer.
+LRESULT AnswerControlColours(HDC dc, uint32_t textColour, uint32_t backColour, HBRUSH brush);
+
+}  // namespace vx
