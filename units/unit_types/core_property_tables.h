@@ -89,15 +89,6 @@ inline constexpr auto kLabel = TypeRows({
     {28, pt::kDataColumn, 0x8000},        // DataColumn
 });
 
-inline constexpr auto kButton = TypeRows({
-    {8, pt::kPicture, 0x8000},    // Picture
-    {9, pt::kPickList, 0x8000},   // ButtonType
-    {10, pt::kText, 0x8000},      // Caption
-    {11, pt::kPickList, 0x8000},  // Alignment
-    {12, pt::kPickList, 0x8000},  // VerticalAlignment
-    {13, pt::kFont, 0x8000},      // Font
-});
-
 inline constexpr auto kComboBox = TypeRows({
     {8, pt::kPickList, 0x8000},           // ComboType
     {9, pt::kText, 0x8001},               // Content
