@@ -100,7 +100,9 @@ TEST(CoreUnitTypes, CodesOutsideTheCoreTableHaveNoType) {
   EXPECT_NE(CoreUnitType(core_unit_type::kSliderBar), nullptr);
 }
 
-bool IsBuilt(uint32_t code) { return code == core_unit_type::kWindow || code == core_unit_type::kButton; }
+bool IsBuilt(uint32_t code) {
+  return code == core_unit_type::kWindow || code == core_unit_type::kButton || code == core_unit_type::kLabel;
+}
 
 TEST(CoreUnitTypes, OperationsAreNotOfferedBeforeTheTypesAreBuilt) {
   for (const ExpectedType& expected : kExpected) {
@@ -114,7 +116,7 @@ TEST(CoreUnitTypes, OperationsAreNotOfferedBeforeTheTypesAreBuilt) {
 }
 
 TEST(CoreUnitTypes, BuiltTypesOfferTheSharedOperationsAndOnlyTheButtonIsDefaultButton) {
-  for (uint32_t code : {core_unit_type::kButton}) {
+  for (uint32_t code : {core_unit_type::kButton, core_unit_type::kLabel}) {
     const UnitTypeInfo* type = CoreUnitType(code);
     for (int32_t number : {1, 4, 5, 6, 9}) EXPECT_NE(type->getInterface(number), nullptr) << type->englishName;
     for (int32_t number : {0, 2, 3, 7, 8, 11}) EXPECT_EQ(type->getInterface(number), nullptr) << type->englishName;
