@@ -101,7 +101,8 @@ TEST(CoreUnitTypes, CodesOutsideTheCoreTableHaveNoType) {
 }
 
 bool IsBuilt(uint32_t code) {
-  return code == core_unit_type::kWindow || code == core_unit_type::kButton || code == core_unit_type::kLabel;
+  return code == core_unit_type::kWindow || code == core_unit_type::kButton || code == core_unit_type::kLabel ||
+         code == core_unit_type::kGroupBox;
 }
 
 TEST(CoreUnitTypes, OperationsAreNotOfferedBeforeTheTypesAreBuilt) {
@@ -116,7 +117,7 @@ TEST(CoreUnitTypes, OperationsAreNotOfferedBeforeTheTypesAreBuilt) {
 }
 
 TEST(CoreUnitTypes, BuiltTypesOfferTheSharedOperationsAndOnlyTheButtonIsDefaultButton) {
-  for (uint32_t code : {core_unit_type::kButton, core_unit_type::kLabel}) {
+  for (uint32_t code : {core_unit_type::kButton, core_unit_type::kLabel, core_unit_type::kGroupBox}) {
     const UnitTypeInfo* type = CoreUnitType(code);
     for (int32_t number : {1, 4, 5, 6, 9}) EXPECT_NE(type->getInterface(number), nullptr) << type->englishName;
     for (int32_t number : {0, 2, 3, 7, 8, 11}) EXPECT_EQ(type->getInterface(number), nullptr) << type->englishName;

@@ -57,14 +57,6 @@ inline constexpr auto kEditBox = TypeRows({
     {28, pt::kDataColumn, 0x8000},        // DataColumn
 });
 
-inline constexpr auto kGroupBox = TypeRows({
-    {8, pt::kText, 0x8000},               // Caption
-    {9, pt::kPickList, 0x8000},           // Alignment
-    {10, pt::kColour, 0x8000},            // TextColour
-    {11, pt::kBackgroundColour, 0x8000},  // BackColour
-    {12, pt::kFont, 0x8000},              // Font
-});
-
 inline constexpr auto kComboBox = TypeRows({
     {8, pt::kPickList, 0x8000},           // ComboType
     {9, pt::kText, 0x8001},               // Content

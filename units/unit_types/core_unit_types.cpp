@@ -4,6 +4,7 @@
 
 #include "contract/runtime_link.h"
 #include "units/button/button_type.h"
+#include "units/group_box/group_box_type.h"
 #include "units/label/label_type.h"
 #include "units/unit_types/core_property_tables.h"
 #include "units/window/window_type.h"
@@ -40,7 +41,7 @@ std::array<UnitTypeInfo, kCoreUnitTypeSlots> BuildTable() {
   std::array<UnitTypeInfo, kCoreUnitTypeSlots> table{};
   table[SlotIndex(code::kWindow)] = WindowUnitType();
   table[SlotIndex(code::kEditBox)] = PendingType("编辑框", "EditBox", 0x80000040, props::kEditBox);
-  table[SlotIndex(code::kGroupBox)] = PendingType("分组框", "GroupBox", 0x840140C0, props::kGroupBox);
+  table[SlotIndex(code::kGroupBox)] = GroupBoxUnitType();
   table[SlotIndex(code::kLabel)] = LabelUnitType();
   table[SlotIndex(code::kButton)] = ButtonUnitType();
   table[SlotIndex(code::kComboBox)] = PendingType("组合框", "ComboBox", 0x80000240, props::kComboBox);
