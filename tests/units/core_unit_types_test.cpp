@@ -100,16 +100,28 @@ TEST(CoreUnitTypes, CodesOutsideTheCoreTableHaveNoType) {
   EXPECT_NE(CoreUnitType(core_unit_type::kSliderBar), nullptr);
 }
 
-bool IsBuilt(uint32_t code) { return code == core_unit_type::kWindow || code == core_unit_type::kEditBox; }
+bool IsBuilt(uint32_t code) {
+  return code == core_unit_type::kWindow || code == core_unit_type::kEditBox || code == core_unit_type::kButton ||
+         code == core_unit_type::kLabel || code == core_unit_type::kGroupBox;
+}
 
 TEST(CoreUnitTypes, OperationsAreNotOfferedBeforeTheTypesAreBuilt) {
   for (const ExpectedType& expected : kExpected) {
-    if (IsBuilt(expected.code)) continue;  // see the built types' own tests
+    if (IsBuilt(expected.code)) continue;  // see each built unit's own tests
     const UnitTypeInfo* type = CoreUnitType(expected.code);
     ASSERT_NE(type->getInterface, nullptr);
     for (int32_t number = 0; number <= 11; ++number) {
       EXPECT_EQ(type->getInterface(number), nullptr) << expected.englishName << " " << number;
     }
+  }
+}
+
+TEST(CoreUnitTypes, BuiltTypesOfferTheSharedOperationsAndOnlyTheButtonIsDefaultButton) {
+  for (uint32_t code : {core_unit_type::kButton, core_unit_type::kLabel, core_unit_type::kGroupBox}) {
+    const UnitTypeInfo* type = CoreUnitType(code);
+    for (int32_t number : {1, 4, 5, 6, 9}) EXPECT_NE(type->getInterface(number), nullptr) << type->englishName;
+    for (int32_t number : {0, 2, 3, 7, 8, 11}) EXPECT_EQ(type->getInterface(number), nullptr) << type->englishName;
+    EXPECT_EQ(type->getInterface(10) != nullptr, code == core_unit_type::kButton) << type->englishName;
   }
 }
 
@@ -180,16 +192,21 @@ TEST(CoreUnitTypes, EditBoxRows) {
 }
 
 TEST(CoreUnitTypes, LabelButtonAndGroupBoxRows) {
-  ExpectRow(core_unit_type::kLabel, 11, pt::kInteger, 0x8001);
-  ExpectRow(core_unit_type::kLabel, 14, pt::kColourWithAlpha, 0x8001);
-  ExpectRow(core_unit_type::kLabel, 17, pt::kBackgroundColour, 0x8000);
-  ExpectRow(core_unit_type::kLabel, 19, pt::kPickList, 0x8001);
-  ExpectRow(core_unit_type::kLabel, 25, pt::kLogical, 0x8000);
-  ExpectRow(core_unit_type::kButton, 8, pt::kPicture, 0x8000);
-  ExpectRow(core_unit_type::kButton, 10, pt::kText, 0x8000);
-  ExpectRow(core_unit_type::kButton, 13, pt::kFont, 0x8000);
-  ExpectRow(core_unit_type::kGroupBox, 11, pt::kBackgroundColour, 0x8000);
-  ExpectRow(core_unit_type::kGroupBox, 12, pt::kFont, 0x8000);
+  constexpr uint16_t kAlpha = pt::kColourWithAlpha;  // the frame and gradient colours
+  const uint16_t label[] = {
+      pt::kText, pt::kPickList, pt::kPickList,         pt::kInteger, kAlpha,        kAlpha,          kAlpha,
+      pt::kFont, pt::kColour,   pt::kBackgroundColour, pt::kPicture, pt::kPickList, pt::kPickList,   kAlpha,
+      kAlpha,    kAlpha,        pt::kPickList,         pt::kLogical, pt::kPickList, pt::kDataSource, pt::kDataColumn};
+  const std::set<int32_t> labelOptions = {11, 12, 13, 14, 19, 21, 22, 23};
+  for (int32_t index = 8; index < 29; ++index) {
+    ExpectRow(core_unit_type::kLabel, index, label[index - 8], labelOptions.count(index) ? 0x8001 : 0x8000);
+  }
+  const uint16_t button[] = {pt::kPicture, pt::kPickList, pt::kText, pt::kPickList, pt::kPickList, pt::kFont};
+  for (int32_t index = 8; index < 14; ++index) ExpectRow(core_unit_type::kButton, index, button[index - 8], 0x8000);
+  const uint16_t groupBox[] = {pt::kText, pt::kPickList, pt::kColour, pt::kBackgroundColour, pt::kFont};
+  for (int32_t index = 8; index < 13; ++index) {
+    ExpectRow(core_unit_type::kGroupBox, index, groupBox[index - 8], 0x8000);
+  }
 }
 
 TEST(CoreUnitTypes, ComboBoxRows) {

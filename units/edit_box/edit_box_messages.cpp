@@ -75,7 +75,7 @@ bool EditBoxUnit::OnReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESUL
     // A read-only or disabled edit control asks with WM_CTLCOLORSTATIC.
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
-      *result = AnswerColours(reinterpret_cast<HDC>(wParam), data_.textColour, data_.backColour, brush_.handle());
+      *result = AnswerControlColours(reinterpret_cast<HDC>(wParam), data_.textColour, data_.backColour, brush_.handle());
       return true;
     default:
       return false;

@@ -4,8 +4,8 @@
 
 namespace vx {
 
-LRESULT AnswerColours(HDC dc, uint32_t textColour, uint32_t backColour, HBRUSH brush) {
-  SetTextColor(dc, static_cast<COLORREF>(textColour));
+LRESULT AnswerControlColours(HDC dc, uint32_t textColour, uint32_t backColour, HBRUSH brush) {
+  SetTextColor(dc, static_cast<COLORREF>(textColour & 0x00FFFFFF));
   SetBkColor(dc, PaintColour(backColour));
   return reinterpret_cast<LRESULT>(brush);
 }

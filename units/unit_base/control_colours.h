@@ -1,5 +1,6 @@
-// A control's colour question (WM_CTLCOLOR*, handed back to its unit) answered
-// with the unit's colours.
+// A unit's answer when its control asks for its colours (WM_CTLCOLOR*, reflected
+// from the parent): text in the unit's text colour on its background colour, and
+// the background brush the control fills with.
 #pragma once
 
 #include <windows.h>
@@ -8,8 +9,8 @@
 
 namespace vx {
 
-// Text in textColour on backColour (colour rule applied); the brush fills the
-// rest of the control. The answer to return for the message.
-LRESULT AnswerColours(HDC dc, uint32_t textColour, uint32_t backColour, HBRUSH brush);
+// Sets the text and background colours on the control's DC (the background by
+// the colour rule) and gives the brush as the message's answer.
+LRESULT AnswerControlColours(HDC dc, uint32_t textColour, uint32_t backColour, HBRUSH brush);
 
 }  // namespace vx

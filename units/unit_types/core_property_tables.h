@@ -33,47 +33,6 @@ constexpr std::array<UnitPropertyInfo, common_property::kCount + N> TypeRows(con
 
 namespace pt = property_type;
 
-inline constexpr auto kGroupBox = TypeRows({
-    {8, pt::kText, 0x8000},               // Caption
-    {9, pt::kPickList, 0x8000},           // Alignment
-    {10, pt::kColour, 0x8000},            // TextColour
-    {11, pt::kBackgroundColour, 0x8000},  // BackColour
-    {12, pt::kFont, 0x8000},              // Font
-});
-
-inline constexpr auto kLabel = TypeRows({
-    {8, pt::kText, 0x8000},               // Caption
-    {9, pt::kPickList, 0x8000},           // Effect
-    {10, pt::kPickList, 0x8000},          // Border
-    {11, pt::kInteger, 0x8001},           // FrameWidth
-    {12, pt::kColourWithAlpha, 0x8001},   // FrameColour1
-    {13, pt::kColourWithAlpha, 0x8001},   // FrameColour2
-    {14, pt::kColourWithAlpha, 0x8001},   // FrameColour3
-    {15, pt::kFont, 0x8000},              // Font
-    {16, pt::kColour, 0x8000},            // TextColour
-    {17, pt::kBackgroundColour, 0x8000},  // BackColour
-    {18, pt::kPicture, 0x8000},           // BackPicture
-    {19, pt::kPickList, 0x8001},          // PictureMode
-    {20, pt::kPickList, 0x8000},          // GradientMode
-    {21, pt::kColourWithAlpha, 0x8001},   // GradientColour1
-    {22, pt::kColourWithAlpha, 0x8001},   // GradientColour2
-    {23, pt::kColourWithAlpha, 0x8001},   // GradientColour3
-    {24, pt::kPickList, 0x8000},          // Alignment
-    {25, pt::kLogical, 0x8000},           // WordWrap
-    {26, pt::kPickList, 0x8000},          // VerticalAlignment
-    {27, pt::kDataSource, 0x8000},        // DataSource
-    {28, pt::kDataColumn, 0x8000},        // DataColumn
-});
-
-inline constexpr auto kButton = TypeRows({
-    {8, pt::kPicture, 0x8000},    // Picture
-    {9, pt::kPickList, 0x8000},   // ButtonType
-    {10, pt::kText, 0x8000},      // Caption
-    {11, pt::kPickList, 0x8000},  // Alignment
-    {12, pt::kPickList, 0x8000},  // VerticalAlignment
-    {13, pt::kFont, 0x8000},      // Font
-});
-
 inline constexpr auto kComboBox = TypeRows({
     {8, pt::kPickList, 0x8000},           // ComboType
     {9, pt::kText, 0x8001},               // Content

@@ -3,7 +3,10 @@
 #include <array>
 
 #include "contract/runtime_link.h"
+#include "units/button/button_type.h"
 #include "units/edit_box/edit_box_type.h"
+#include "units/group_box/group_box_type.h"
+#include "units/label/label_type.h"
 #include "units/unit_types/core_property_tables.h"
 #include "units/window/window_type.h"
 
@@ -39,9 +42,9 @@ std::array<UnitTypeInfo, kCoreUnitTypeSlots> BuildTable() {
   std::array<UnitTypeInfo, kCoreUnitTypeSlots> table{};
   table[SlotIndex(code::kWindow)] = WindowUnitType();
   table[SlotIndex(code::kEditBox)] = EditBoxUnitType();
-  table[SlotIndex(code::kGroupBox)] = PendingType("分组框", "GroupBox", 0x840140C0, props::kGroupBox);
-  table[SlotIndex(code::kLabel)] = PendingType("标签", "Label", 0x84012040, props::kLabel);
-  table[SlotIndex(code::kButton)] = PendingType("按钮", "Button", 0x80000840, props::kButton);
+  table[SlotIndex(code::kGroupBox)] = GroupBoxUnitType();
+  table[SlotIndex(code::kLabel)] = LabelUnitType();
+  table[SlotIndex(code::kButton)] = ButtonUnitType();
   table[SlotIndex(code::kComboBox)] = PendingType("组合框", "ComboBox", 0x80000240, props::kComboBox);
   table[SlotIndex(code::kProcessBar)] = PendingType("进度条", "ProcessBar", 0x84010040, props::kProcessBar);
   table[SlotIndex(code::kSliderBar)] = PendingType("滑块条", "SliderBar", 0x80000040, props::kSliderBar);

@@ -1,0 +1,39 @@
+// The button unit: a system push button that raises Click (event 0) when it
+// reports BN_CLICKED, and GotFocus/LostFocus.
+#pragma once
+
+#include <windows.h>
+
+#include "contract/unit_type.h"
+#include "units/button/button_data.h"
+#include "units/unit_base/data_unit.h"
+#include "units/unit_base/unit_font.h"
+
+namespace vx {
+
+constexpr int32_t kButtonClickEvent = 0;
+
+class ButtonUnit : public DataUnit<ButtonData> {
+ public:
+  using DataUnit::DataUnit;
+
+  // CreateUnit's step: the control from the property data. False when it cannot
+  // be made.
+  bool Create(const UnitPlacement& placement);
+
+  // Applying properties (the button type's rows call these).
+  static int32_t ApplyStyle(ButtonUnit& unit, const RawPropertyValue& value);
+  static int32_t ApplyCaption(ButtonUnit& unit, const RawPropertyValue& value);
+  static int32_t ApplyFont(ButtonUnit& unit, const RawPropertyValue& value);
+
+  // IsDefaultButton: non-zero while the control has the default push-button style.
+  static int32_t IsDefaultButton(UnitObject* unit);
+
+ protected:
+  bool OnReflectedMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+ private:
+  UnitFont font_;
+};
+
+}  // namespace vx

@@ -1,0 +1,40 @@
+// The group box unit: a captioned BUTTON frame (BS_GROUPBOX) that holds other
+// units. It paints its client area with its BackColour brush and answers its own
+// colour requests; as every unit window, it hands its child units' notifications,
+// colour, owner-draw and scroll messages back to them.
+#pragma once
+
+#include <windows.h>
+
+#include "contract/unit_type.h"
+#include "units/group_box/group_box_data.h"
+#include "units/unit_base/background_colour.h"
+#include "units/unit_base/data_unit.h"
+#include "units/unit_base/unit_font.h"
+
+namespace vx {
+
+class GroupBoxUnit : public DataUnit<GroupBoxData> {
+ public:
+  using DataUnit::DataUnit;
+
+  // CreateUnit's step: the control from the property data. False when it cannot
+  // be made.
+  bool Create(const UnitPlacement& placement);
+
+  // Applying properties (the group box type's rows call these).
+  static int32_t ApplyCaption(GroupBoxUnit& unit, const RawPropertyValue& value);
+  static int32_t ApplyAlignment(GroupBoxUnit& unit, const RawPropertyValue& value);
+  static int32_t ApplyBackColour(GroupBoxUnit& unit, const RawPropertyValue& value);
+  static int32_t ApplyFont(GroupBoxUnit& unit, const RawPropertyValue& value);
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool OnReflectedMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+ private:
+  UnitBrush background_;
+  UnitFont font_;
+};
+
+}  // namespace vx
