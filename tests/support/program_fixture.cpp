@@ -1,8 +1,8 @@
 #include "tests/support/program_fixture.h"
 
 #include "runtime/heap.h"
-#include "runtime/live_unit.h"
 #include "runtime/helper_operations.h"
+#include "runtime/live_unit.h"
 #include "runtime/property_access.h"
 #include "runtime/runtime_notify.h"
 #include "runtime/runtime_state.h"
@@ -38,7 +38,7 @@ void TestProgram::Start(const std::vector<WindowDescription>& windows, const Pro
   header_.templateData = template_.data();
   header_.templateLength = static_cast<uint32_t>(template_.size());
   header_.libraryCount = 1;
-  header_.libraries = &TestLibrary();
+  header_.libraries = library_ ? library_ : &TestLibrary();
   Runtime().header = &header_;
   InitRuntime();
   if (load) LoadStartupWindow(windows.front().id);

@@ -32,10 +32,14 @@ class TestProgram {
   void Start(const std::vector<WindowDescription>& windows, const ProgramHandler* handlers = nullptr, bool load = true);
   // Destroys every loaded window and forgets the template.
   void Stop();
+  // The program's library for the next Start: the test library unless a test
+  // names another (the core library, say, for tests of its real unit types).
+  void UseLibrary(const LibraryRecord& library) { library_ = &library; }
 
  private:
   std::vector<uint8_t> template_;
   ProgramHeader header_ = {};
+  const LibraryRecord* library_ = nullptr;
 };
 
 // The unit's control while it is created, else null.
