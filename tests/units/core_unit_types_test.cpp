@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <set>
 
 namespace vx {
@@ -100,9 +102,35 @@ TEST(CoreUnitTypes, CodesOutsideTheCoreTableHaveNoType) {
   EXPECT_NE(CoreUnitType(core_unit_type::kSliderBar), nullptr);
 }
 
+// Types whose units are built, and whether they walk texts (operation 9).
+struct BuiltType {
+  uint32_t code;
+  bool walksTexts;
+};
+const BuiltType kBuilt[] = {
+    {core_unit_type::kWindow, true},
+    {core_unit_type::kProcessBar, false},
+    {core_unit_type::kSliderBar, false},
+};
+
+bool IsBuilt(uint32_t code) {
+  return std::any_of(std::begin(kBuilt), std::end(kBuilt), [&](const BuiltType& built) { return built.code == code; });
+}
+
+TEST(CoreUnitTypes, BuiltTypesOfferTheSharedOperations) {
+  for (const BuiltType& built : kBuilt) {
+    GetInterfaceFn operations = CoreUnitType(built.code)->getInterface;
+    for (int32_t number : {1, 4, 5, 6})
+      EXPECT_NE(operations(number), nullptr) << std::hex << built.code << " " << number;
+    EXPECT_EQ(operations(9) != nullptr, built.walksTexts) << std::hex << built.code;
+    EXPECT_EQ(operations(8), nullptr) << std::hex << built.code;
+    EXPECT_EQ(operations(10), nullptr) << std::hex << built.code;
+  }
+}
+
 TEST(CoreUnitTypes, OperationsAreNotOfferedBeforeTheTypesAreBuilt) {
   for (const ExpectedType& expected : kExpected) {
-    if (expected.code == core_unit_type::kWindow) continue;  // built: see the window unit's tests
+    if (IsBuilt(expected.code)) continue;
     const UnitTypeInfo* type = CoreUnitType(expected.code);
     ASSERT_NE(type->getInterface, nullptr);
     for (int32_t number = 0; number <= 11; ++number) {

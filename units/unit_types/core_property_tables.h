@@ -118,30 +118,6 @@ inline constexpr auto kComboBox = TypeRows({
     {24, pt::kLogical, 0x8010},           // DataOption
 });
 
-inline constexpr auto kProcessBar = TypeRows({
-    {8, pt::kPickList, 0x8000},   // Border
-    {9, pt::kPickList, 0x8000},   // Orientation
-    {10, pt::kPickList, 0x8000},  // Smooth
-    {11, pt::kInteger, 0x8000},   // Minimum
-    {12, pt::kInteger, 0x8000},   // Maximum
-    {13, pt::kInteger, 0x8000},   // Position
-});
-
-inline constexpr auto kSliderBar = TypeRows({
-    {8, pt::kPickList, 0x8000},   // Border
-    {9, pt::kPickList, 0x8000},   // Orientation
-    {10, pt::kPickList, 0x8000},  // TickPosition
-    {11, pt::kInteger, 0x8001},   // TickFrequency
-    {12, pt::kLogical, 0x8000},   // SelectionEnabled
-    {13, pt::kInteger, 0x8001},   // SelectionStart
-    {14, pt::kInteger, 0x8001},   // SelectionLength
-    {15, pt::kInteger, 0x8000},   // PageSize
-    {16, pt::kInteger, 0x8000},   // LineSize
-    {17, pt::kInteger, 0x8000},   // Minimum
-    {18, pt::kInteger, 0x8000},   // Maximum
-    {19, pt::kInteger, 0x8000},   // Position
-});
-
 inline constexpr auto kCommonDlg = TypeRows({
     {8, pt::kPickList, 0x8002},   // DialogType
     {9, pt::kText, 0x8000},       // Title
