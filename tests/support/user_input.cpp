@@ -21,8 +21,6 @@ INPUT Mouse(DWORD flags, POINT screen = {}) {
   return input;
 }
 
-void MoveTo(POINT screen) { Send(Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)); }
-
 INPUT Key(WORD key, bool up) {
   INPUT input = {};
   input.type = INPUT_KEYBOARD;
@@ -64,19 +62,21 @@ POINT ScreenCentre(HWND window, RECT client) {
   return centre;
 }
 
+void MoveMouseTo(POINT screen) { Send(Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)); }
+
 void ClickAt(POINT screen) {
-  MoveTo(screen);
+  MoveMouseTo(screen);
   Send(Mouse(MOUSEEVENTF_LEFTDOWN));
   Send(Mouse(MOUSEEVENTF_LEFTUP));
   PumpFor(100);
 }
 
 void DragFromTo(POINT from, POINT to) {
-  MoveTo(from);
+  MoveMouseTo(from);
   Send(Mouse(MOUSEEVENTF_LEFTDOWN));
   constexpr int kSteps = 8;
   for (int step = 1; step <= kSteps; ++step) {
-    MoveTo({from.x + (to.x - from.x) * step / kSteps, from.y + (to.y - from.y) * step / kSteps});
+    MoveMouseTo({from.x + (to.x - from.x) * step / kSteps, from.y + (to.y - from.y) * step / kSteps});
   }
   Send(Mouse(MOUSEEVENTF_LEFTUP));
   PumpFor(100);

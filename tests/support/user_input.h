@@ -21,6 +21,7 @@ bool BringToFront(HWND window);
 // The centre of a child's client rectangle on the screen.
 POINT ScreenCentre(HWND window, RECT client);
 
+void MoveMouseTo(POINT screen);
 void ClickAt(POINT screen);
 // Presses the left button at `from`, moves there in steps and lets go at `to`.
 void DragFromTo(POINT from, POINT to);

@@ -109,6 +109,7 @@ struct BuiltType {
 };
 const BuiltType kBuilt[] = {
     {core_unit_type::kWindow, true},
+    {core_unit_type::kComboBox, true},
     {core_unit_type::kProcessBar, false},
     {core_unit_type::kSliderBar, false},
 };

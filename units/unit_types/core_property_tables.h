@@ -98,26 +98,6 @@ inline constexpr auto kButton = TypeRows({
     {13, pt::kFont, 0x8000},      // Font
 });
 
-inline constexpr auto kComboBox = TypeRows({
-    {8, pt::kPickList, 0x8000},           // ComboType
-    {9, pt::kText, 0x8001},               // Content
-    {10, pt::kInteger, 0x8001},           // MaxLength
-    {11, pt::kInteger, 0x8001},           // SelStart
-    {12, pt::kInteger, 0x8001},           // SelLength
-    {13, pt::kText, 0x8009},              // SelectedText, only while running
-    {14, pt::kLogical, 0x8000},           // Sorted
-    {15, pt::kInteger, 0x8000},           // ItemSpacing
-    {16, pt::kColour, 0x8000},            // TextColour
-    {17, pt::kBackgroundColour, 0x8000},  // BackColour
-    {18, pt::kFont, 0x8000},              // Font
-    {19, pt::kInteger, 0x8000},           // CurrentSelection
-    {20, pt::kCustom, 0x8000},            // Items
-    {21, pt::kCustom, 0x8000},            // ItemValues
-    {22, pt::kDataSource, 0x8000},        // DataSource
-    {23, pt::kDataColumn, 0x8000},        // DataColumn
-    {24, pt::kLogical, 0x8010},           // DataOption
-});
-
 inline constexpr auto kCommonDlg = TypeRows({
     {8, pt::kPickList, 0x8002},   // DialogType
     {9, pt::kText, 0x8000},       // Title

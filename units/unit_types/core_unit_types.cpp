@@ -3,6 +3,7 @@
 #include <array>
 
 #include "contract/runtime_link.h"
+#include "units/combo_box/combo_box_type.h"
 #include "units/progress_bar/progress_bar_type.h"
 #include "units/slider_bar/slider_bar_type.h"
 #include "units/unit_types/core_property_tables.h"
@@ -43,7 +44,7 @@ std::array<UnitTypeInfo, kCoreUnitTypeSlots> BuildTable() {
   table[SlotIndex(code::kGroupBox)] = PendingType("分组框", "GroupBox", 0x840140C0, props::kGroupBox);
   table[SlotIndex(code::kLabel)] = PendingType("标签", "Label", 0x84012040, props::kLabel);
   table[SlotIndex(code::kButton)] = PendingType("按钮", "Button", 0x80000840, props::kButton);
-  table[SlotIndex(code::kComboBox)] = PendingType("组合框", "ComboBox", 0x80000240, props::kComboBox);
+  table[SlotIndex(code::kComboBox)] = ComboBoxUnitType();
   table[SlotIndex(code::kProcessBar)] = ProgressBarUnitType();
   table[SlotIndex(code::kSliderBar)] = SliderBarUnitType();
   table[SlotIndex(code::kCommonDlg)] = PendingType("通用对话框", "CommonDlg", 0x80008040, props::kCommonDlg);
