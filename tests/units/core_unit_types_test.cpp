@@ -108,10 +108,8 @@ struct BuiltType {
   bool walksTexts;
 };
 const BuiltType kBuilt[] = {
-    {core_unit_type::kWindow, true},
-    {core_unit_type::kComboBox, true},
-    {core_unit_type::kProcessBar, false},
-    {core_unit_type::kSliderBar, false},
+    {core_unit_type::kWindow, true},     {core_unit_type::kComboBox, true},  {core_unit_type::kProcessBar, false},
+    {core_unit_type::kSliderBar, false}, {core_unit_type::kCommonDlg, true},
 };
 
 bool IsBuilt(uint32_t code) {

@@ -98,29 +98,4 @@ inline constexpr auto kButton = TypeRows({
     {13, pt::kFont, 0x8000},      // Font
 });
 
-inline constexpr auto kCommonDlg = TypeRows({
-    {8, pt::kPickList, 0x8002},   // DialogType
-    {9, pt::kText, 0x8000},       // Title
-    {10, pt::kText, 0x8000},      // FileName
-    {11, pt::kText, 0x8000},      // Filter
-    {12, pt::kInteger, 0x8001},   // FilterIndex
-    {13, pt::kText, 0x8000},      // InitialDirectory
-    {14, pt::kText, 0x8000},      // DefaultExtension
-    {15, pt::kLogical, 0x8000},   // PromptCreate
-    {16, pt::kLogical, 0x8000},   // FileMustExist
-    {17, pt::kLogical, 0x8000},   // PromptOverwrite
-    {18, pt::kLogical, 0x8000},   // PathMustExist
-    {19, pt::kLogical, 0x8002},   // KeepCurrentDirectory
-    {20, pt::kColour, 0x8000},    // FontColour
-    {21, pt::kLogical, 0x8000},   // Bold
-    {22, pt::kLogical, 0x8000},   // Italic
-    {23, pt::kLogical, 0x8000},   // Strikeout
-    {24, pt::kLogical, 0x8000},   // Underline
-    {25, pt::kText, 0x8000},      // FontName
-    {26, pt::kInteger, 0x8002},   // FontSize
-    {27, pt::kText, 0x8000},      // HelpFile
-    {28, pt::kPickList, 0x8000},  // HelpCommand
-    {29, pt::kInteger, 0x8001},   // HelpTopic
-});
-
 }  // namespace vx::core_properties

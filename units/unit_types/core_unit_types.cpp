@@ -4,6 +4,7 @@
 
 #include "contract/runtime_link.h"
 #include "units/combo_box/combo_box_type.h"
+#include "units/common_dialog/common_dialog_type.h"
 #include "units/progress_bar/progress_bar_type.h"
 #include "units/slider_bar/slider_bar_type.h"
 #include "units/unit_types/core_property_tables.h"
@@ -47,7 +48,7 @@ std::array<UnitTypeInfo, kCoreUnitTypeSlots> BuildTable() {
   table[SlotIndex(code::kComboBox)] = ComboBoxUnitType();
   table[SlotIndex(code::kProcessBar)] = ProgressBarUnitType();
   table[SlotIndex(code::kSliderBar)] = SliderBarUnitType();
-  table[SlotIndex(code::kCommonDlg)] = PendingType("通用对话框", "CommonDlg", 0x80008040, props::kCommonDlg);
+  table[SlotIndex(code::kCommonDlg)] = CommonDialogUnitType();
   return table;
 }
 
