@@ -28,7 +28,7 @@ bool ComboBoxUnit::Create(const UnitPlacement& placement) {
   if (!CreateControl(L"COMBOBOX", WideFromGbk(data_.content).c_str(), style, 0, sized)) return false;
   font_.Apply(handle(), data_.font);
   standardItemHeight_ = ListItemHeight();
-  SetListItemHeight(standardItemHeight_ + data_.itemSpacing);
+  SetListItemHeight(standardItemHeight_, data_.itemSpacing);
   SendMessageW(handle(), CB_LIMITTEXT, static_cast<WPARAM>(std::max(data_.maxLength, 0)), 0);
   LoadStoredItems();
   SelectStored();
@@ -82,8 +82,9 @@ int32_t ComboBoxUnit::ListItemHeight() const {
   return static_cast<int32_t>(SendMessageW(ListBox(), LB_GETITEMHEIGHT, 0, 0));
 }
 
-void ComboBoxUnit::SetListItemHeight(int32_t height) {
-  SendMessageW(ListBox(), LB_SETITEMHEIGHT, 0, std::clamp(height, 1, kMaximumItemHeight));
+void ComboBoxUnit::SetListItemHeight(int32_t standard, int32_t spacing) {
+  int64_t height = std::clamp<int64_t>(int64_t{standard} + spacing, 1, kMaximumItemHeight);
+  SendMessageW(ListBox(), LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(height));
 }
 
 void ComboBoxUnit::LoadStoredItems() {
@@ -183,7 +184,7 @@ int32_t ComboBoxUnit::ApplySelectedText(ComboBoxUnit& unit, const RawPropertyVal
 }
 
 int32_t ComboBoxUnit::ApplyItemSpacing(ComboBoxUnit& unit, const RawPropertyValue& value) {
-  unit.SetListItemHeight(unit.standardItemHeight_ + unit.data_.itemSpacing);
+  unit.SetListItemHeight(unit.standardItemHeight_, unit.data_.itemSpacing);
   return Repaint(unit, value);
 }
 
@@ -194,10 +195,10 @@ int32_t ComboBoxUnit::ApplyBackColour(ComboBoxUnit& unit, const RawPropertyValue
 
 // A new font gives the list a new standard item height; the spacing goes on top.
 int32_t ComboBoxUnit::ApplyFont(ComboBoxUnit& unit, const RawPropertyValue& value) {
-  unit.SetListItemHeight(unit.standardItemHeight_);
+  unit.SetListItemHeight(unit.standardItemHeight_, 0);
   unit.font_.Apply(unit.handle(), unit.data_.font);
   unit.standardItemHeight_ = unit.ListItemHeight();
-  unit.SetListItemHeight(unit.standardItemHeight_ + unit.data_.itemSpacing);
+  unit.SetListItemHeight(unit.standardItemHeight_, unit.data_.itemSpacing);
   return Repaint(unit, value);
 }
 
@@ -208,8 +209,8 @@ int32_t ComboBoxUnit::ApplyCurrentSelection(ComboBoxUnit& unit, const RawPropert
 
 // The stored list changes; the control gets it when it is made again.
 int32_t ComboBoxUnit::ApplyItems(ComboBoxUnit& unit, const RawPropertyValue& value) {
-  unit.data_.items =
-      DecodeItemTexts({value.bytes.data, value.bytes.data ? static_cast<size_t>(std::max(value.bytes.length, 0)) : 0});
+  size_t length = value.bytes.data && value.bytes.length > 0 ? static_cast<size_t>(value.bytes.length) : 0;
+  unit.data_.items = DecodeItemTexts({value.bytes.data, length});
   return 1;
 }
 

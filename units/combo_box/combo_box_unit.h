@@ -76,7 +76,8 @@ class ComboBoxUnit : public DataUnit<ComboBoxData> {
   HWND ListBox() const;
   // The list's item height, spacing included.
   int32_t ListItemHeight() const;
-  void SetListItemHeight(int32_t height);
+  // The standard height plus the spacing, within the 1..255 pixels a list takes.
+  void SetListItemHeight(int32_t standard, int32_t spacing);
   void LoadStoredItems();
   // CurrentSelection clamped to the list (-1 for none), stored and shown.
   void SelectStored();
