@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <set>
 
 namespace vx {
@@ -100,28 +102,31 @@ TEST(CoreUnitTypes, CodesOutsideTheCoreTableHaveNoType) {
   EXPECT_NE(CoreUnitType(core_unit_type::kSliderBar), nullptr);
 }
 
-bool IsBuilt(uint32_t code) {
-  return code == core_unit_type::kWindow || code == core_unit_type::kEditBox || code == core_unit_type::kButton ||
-         code == core_unit_type::kLabel || code == core_unit_type::kGroupBox;
-}
+// Each type's operations: the shared ones, WalkTexts where the type holds texts,
+// and the type's own (8 WantsKey, 10 IsDefaultButton).
+struct TypeOperations {
+  uint32_t code;
+  bool walksTexts;
+  bool wantsKey;
+  bool isDefaultButton;
+};
+const TypeOperations kOperations[] = {
+    {core_unit_type::kWindow, true, false, false},      {core_unit_type::kEditBox, true, true, false},
+    {core_unit_type::kGroupBox, true, false, false},    {core_unit_type::kLabel, true, false, false},
+    {core_unit_type::kButton, true, false, true},       {core_unit_type::kComboBox, true, false, false},
+    {core_unit_type::kProcessBar, false, false, false}, {core_unit_type::kSliderBar, false, false, false},
+    {core_unit_type::kCommonDlg, true, false, false},
+};
 
-TEST(CoreUnitTypes, OperationsAreNotOfferedBeforeTheTypesAreBuilt) {
-  for (const ExpectedType& expected : kExpected) {
-    if (IsBuilt(expected.code)) continue;  // see each built unit's own tests
-    const UnitTypeInfo* type = CoreUnitType(expected.code);
-    ASSERT_NE(type->getInterface, nullptr);
-    for (int32_t number = 0; number <= 11; ++number) {
-      EXPECT_EQ(type->getInterface(number), nullptr) << expected.englishName << " " << number;
-    }
-  }
-}
-
-TEST(CoreUnitTypes, BuiltTypesOfferTheSharedOperationsAndOnlyTheButtonIsDefaultButton) {
-  for (uint32_t code : {core_unit_type::kButton, core_unit_type::kLabel, core_unit_type::kGroupBox}) {
-    const UnitTypeInfo* type = CoreUnitType(code);
-    for (int32_t number : {1, 4, 5, 6, 9}) EXPECT_NE(type->getInterface(number), nullptr) << type->englishName;
-    for (int32_t number : {0, 2, 3, 7, 8, 11}) EXPECT_EQ(type->getInterface(number), nullptr) << type->englishName;
-    EXPECT_EQ(type->getInterface(10) != nullptr, code == core_unit_type::kButton) << type->englishName;
+TEST(CoreUnitTypes, EveryTypeOffersItsOperations) {
+  for (const TypeOperations& type : kOperations) {
+    GetInterfaceFn operations = CoreUnitType(type.code)->getInterface;
+    for (int32_t number : {1, 4, 5, 6})
+      EXPECT_NE(operations(number), nullptr) << std::hex << type.code << " " << number;
+    EXPECT_EQ(operations(9) != nullptr, type.walksTexts) << std::hex << type.code;
+    EXPECT_EQ(operations(8) != nullptr, type.wantsKey) << std::hex << type.code;
+    EXPECT_EQ(operations(10) != nullptr, type.isDefaultButton) << std::hex << type.code;
+    EXPECT_EQ(operations(7), nullptr) << std::hex << type.code;
   }
 }
 

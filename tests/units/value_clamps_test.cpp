@@ -26,5 +26,16 @@ TEST(ValueClamps, RangeValuesStayWithin0To32767) {
   EXPECT_EQ(ClampRange(INT32_MAX), 32767);
 }
 
+TEST(ValueClamps, ControlRangeTakesTheSmallerEndAsLowAndStepsWithinTheSpan) {
+  ControlRange range = RangeOf(50, 10);
+  EXPECT_EQ(range.low, 10);
+  EXPECT_EQ(range.high, 50);
+  EXPECT_EQ(range.Clamp(500), 50);
+  EXPECT_EQ(range.Clamp(0), 10);
+  EXPECT_EQ(range.Step(0), 1);
+  EXPECT_EQ(range.Step(100), 40);
+  EXPECT_EQ(RangeOf(7, 7).Step(5), 1) << "span 0";
+}
+
 }  // namespace
 }  // namespace vx

@@ -15,4 +15,20 @@ constexpr int32_t ClampPickList(int32_t value, int32_t count) { return std::clam
 
 constexpr int32_t ClampRange(int32_t value) { return std::clamp(value, 0, kRangeMaximum); }
 
+// The range a progress or slider bar gives its control: the smaller of Minimum and
+// Maximum is the low end, whichever way round the program stored them.
+struct ControlRange {
+  int32_t low;
+  int32_t high;
+
+  constexpr int32_t span() const { return high - low; }
+  constexpr int32_t Clamp(int32_t value) const { return std::clamp(value, low, high); }
+  // A step (line, page, tick distance) within 1..span; 1 when the span is 0.
+  constexpr int32_t Step(int32_t value) const { return std::clamp(value, 1, std::max(1, span())); }
+};
+
+constexpr ControlRange RangeOf(int32_t minimum, int32_t maximum) {
+  return {std::min(minimum, maximum), std::max(minimum, maximum)};
+}
+
 }  // namespace vx

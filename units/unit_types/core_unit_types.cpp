@@ -4,10 +4,13 @@
 
 #include "contract/runtime_link.h"
 #include "units/button/button_type.h"
+#include "units/combo_box/combo_box_type.h"
+#include "units/common_dialog/common_dialog_type.h"
 #include "units/edit_box/edit_box_type.h"
 #include "units/group_box/group_box_type.h"
 #include "units/label/label_type.h"
-#include "units/unit_types/core_property_tables.h"
+#include "units/progress_bar/progress_bar_type.h"
+#include "units/slider_bar/slider_bar_type.h"
 #include "units/window/window_type.h"
 
 namespace vx {
@@ -15,40 +18,19 @@ namespace {
 
 constexpr uint32_t SlotIndex(uint32_t unitTypeCode) { return (unitTypeCode & 0xFFFF) - 1; }
 
-// A type whose unit is not built yet: its record, no operations.
-void* NoUnitOperations(int32_t) { return nullptr; }
-constexpr UnitTypeInfo PendingType(const char* chineseName, const char* englishName, uint32_t stateFlags,
-                                   std::span<const UnitPropertyInfo> properties) {
-  return {chineseName,
-          englishName,
-          nullptr,
-          0,
-          nullptr,
-          stateFlags,
-          0,
-          0,
-          nullptr,
-          static_cast<uint32_t>(properties.size()),
-          properties.data(),
-          NoUnitOperations,
-          0,
-          nullptr};
-}
-
-// Every type record in its slot; the records come from the types' own folders.
+// Every type's record in its slot; the records come from the types' own folders.
 std::array<UnitTypeInfo, kCoreUnitTypeSlots> BuildTable() {
   namespace code = core_unit_type;
-  namespace props = core_properties;
   std::array<UnitTypeInfo, kCoreUnitTypeSlots> table{};
   table[SlotIndex(code::kWindow)] = WindowUnitType();
   table[SlotIndex(code::kEditBox)] = EditBoxUnitType();
   table[SlotIndex(code::kGroupBox)] = GroupBoxUnitType();
   table[SlotIndex(code::kLabel)] = LabelUnitType();
   table[SlotIndex(code::kButton)] = ButtonUnitType();
-  table[SlotIndex(code::kComboBox)] = PendingType("组合框", "ComboBox", 0x80000240, props::kComboBox);
-  table[SlotIndex(code::kProcessBar)] = PendingType("进度条", "ProcessBar", 0x84010040, props::kProcessBar);
-  table[SlotIndex(code::kSliderBar)] = PendingType("滑块条", "SliderBar", 0x80000040, props::kSliderBar);
-  table[SlotIndex(code::kCommonDlg)] = PendingType("通用对话框", "CommonDlg", 0x80008040, props::kCommonDlg);
+  table[SlotIndex(code::kComboBox)] = ComboBoxUnitType();
+  table[SlotIndex(code::kProcessBar)] = ProgressBarUnitType();
+  table[SlotIndex(code::kSliderBar)] = SliderBarUnitType();
+  table[SlotIndex(code::kCommonDlg)] = CommonDialogUnitType();
   return table;
 }
 

@@ -1,0 +1,10 @@
+// The combo box type's record in the core library's unit-type table.
+#pragma once
+
+#include "contract/unit_type.h"
+
+namespace vx {
+
+const UnitTypeInfo& ComboBoxUnitType();
+
+}  // namespace vx

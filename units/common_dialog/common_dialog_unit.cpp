@@ -1,0 +1,60 @@
+#include "units/common_dialog/common_dialog_unit.h"
+
+#include "contract/notify_codes.h"
+#include "contract/runtime_link.h"
+#include "units/common_dialog/common_dialogs.h"
+
+namespace vx {
+namespace {
+
+constexpr wchar_t kClassName[] = L"_VX_CommonDlg";
+
+namespace dialog_type {
+constexpr int32_t kOpenFile = 0;
+constexpr int32_t kSaveFile = 1;
+constexpr int32_t kFont = 2;
+constexpr int32_t kHelp = 3;
+}  // namespace dialog_type
+
+// Registered on first use: no background brush, so nothing is ever painted.
+bool EnsureClass() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSW existing;
+  if (GetClassInfoW(instance, kClassName, &existing)) return true;
+  WNDCLASSW windowClass = {};
+  windowClass.style = CS_DBLCLKS;
+  windowClass.lpfnWndProc = WindowObject::FrameworkWindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  windowClass.lpszClassName = kClassName;
+  return RegisterClassW(&windowClass) != 0;
+}
+
+}  // namespace
+
+// The loader's style bits are left out: the unit is never shown.
+bool CommonDialogUnit::Create(const UnitPlacement& placement) {
+  if (!EnsureClass()) return false;
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (designFlag() ? WS_BORDER : 0);
+  return CreateFrameworkWindow(0, kClassName, L"", style, placement.x, placement.y, placement.width, placement.height,
+                               placement.parent,
+                               reinterpret_cast<HMENU>(static_cast<uintptr_t>(placement.controlId))) != nullptr;
+}
+
+bool CommonDialogUnit::Open() {
+  switch (data_.dialogType) {
+    case dialog_type::kOpenFile:
+    case dialog_type::kSaveFile:
+      return RunFileDialog(data_, data_.dialogType == dialog_type::kSaveFile);
+    case dialog_type::kFont:
+      return RunFontDialog(data_);
+    case dialog_type::kHelp: {
+      auto* holder = reinterpret_cast<UnitObject*>(CoreRuntime().Notify(notify::kUnitObject, windowId(), 0));
+      return RunHelp(data_, holder ? holder->handle() : nullptr);
+    }
+    default:
+      return false;
+  }
+}
+
+}  // namespace vx
