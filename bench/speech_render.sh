@@ -2,11 +2,15 @@
 # Renders 2000 Chinese characters to WAV through voxlet-say (the speech object on
 # the built-in engine, under Wine) and through the native espeak-ng on the same
 # text, and prints both times and their ratio. Best of three runs each.
-#   bench/speech_render.sh [BUILD_DIR]     (default build/win64)
+#   bench/speech_render.sh [BUILD_DIR]
+# BUILD_DIR defaults to build/win, the 32-bit product, where this machine can run
+# 32-bit code, else build/win64.
 set -euo pipefail
 
 top=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$top/build/win64}
+default=$top/build/win
+"$top/scripts/can-run-32bit" || default=$top/build/win64
+build=${1:-$default}
 tool=$build/voxlet-say.exe
 [ -x "$tool" ] || { echo "build voxlet-say first: $tool" >&2; exit 1; }
 command -v espeak-ng >/dev/null || { echo "espeak-ng is not installed" >&2; exit 1; }
@@ -29,7 +33,7 @@ best_of_three() {
   for _ in 1 2 3; do
     local start end took
     start=$(date +%s.%N)
-    "$@" >/dev/null 2>&1
+    "$@" >/dev/null 2>&1 || { echo "speech_render: failed: $*" >&2; exit 1; }
     end=$(date +%s.%N)
     took=$(echo "$end - $start" | bc)
     if [ -z "$best" ] || [ "$(echo "$took < $best" | bc)" = 1 ]; then best=$took; fi
