@@ -36,8 +36,8 @@ const Control kControls[] = {
     {L"STATIC", L"音量", kChild, 0, kGroupLeft + 72, kGroupTop + 20, 56, 15},
     {TRACKBAR_CLASSW, L"", kSlider, 0, kGroupLeft + 8, kGroupTop + 36, 168, 34},
     {L"BUTTON", L"设置", kChild | BS_GROUPBOX, 0, kGroupLeft, kGroupTop, 184, 134},
-    {L"EDIT", L"", kChild | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, WS_EX_CLIENTEDGE,
-     8, 48, 280, 168},
+    {L"EDIT", L"", kChild | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, WS_EX_CLIENTEDGE, 8, 48, 280,
+     168},
     {L"STATIC", L"语音库", kChild, 0, 8, 16, 40, 24},
     // A drop-down list at least 160 pixels high, as the combo box unit makes it.
     {L"COMBOBOX", L"", kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, 64, 16, 208, 160},
@@ -86,10 +86,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   if (!RegisterClassExW(&windowClass)) return 1;
 
   constexpr int kWidth = 321, kHeight = 398;
-  HWND window = CreateWindowExW(0, L"BareReader", L"Voxlet", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                                (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2,
-                                (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2, kWidth, kHeight, nullptr, nullptr,
-                                instance, nullptr);
+  HWND window =
+      CreateWindowExW(0, L"BareReader", L"Voxlet", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                      (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2, (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2,
+                      kWidth, kHeight, nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
   HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);  // a stock object: never deleted
   int id = 0;

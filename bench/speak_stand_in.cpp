@@ -104,8 +104,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = L"SpeakStandIn";
   if (!RegisterClassExW(&windowClass)) return 1;
-  HWND window = CreateWindowExW(0, L"SpeakStandIn", L"Voxlet", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 321, 398, nullptr, nullptr, instance, nullptr);
+  HWND window = CreateWindowExW(0, L"SpeakStandIn", L"Voxlet", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
+                                CW_USEDEFAULT, 321, 398, nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
   const struct {
     const wchar_t* className;

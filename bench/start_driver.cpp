@@ -19,9 +19,9 @@
 
 namespace {
 
-constexpr double kStartUpAim = 1.3;     // at most this many times the yardstick's time
-constexpr double kMemoryAimMb = 10.0;   // at most this much more working set
-constexpr DWORD kSettleMs = 1000;       // when the working set is read
+constexpr double kStartUpAim = 1.3;    // at most this many times the yardstick's time
+constexpr double kMemoryAimMb = 10.0;  // at most this much more working set
+constexpr DWORD kSettleMs = 1000;      // when the working set is read
 
 struct Sample {
   double startUpMs = 0;
@@ -53,7 +53,7 @@ bool Measure(const std::wstring& exe, Sample* sample) {
   DWORD code = launch.Close(window);
   if (code != 0) {
     std::fprintf(stderr, "start-driver: %s ended with %lu instead of 0 after WM_CLOSE\n", bench::Utf8(exe).c_str(),
-                  static_cast<unsigned long>(code));
+                 static_cast<unsigned long>(code));
     return false;
   }
   return true;
@@ -77,16 +77,16 @@ void Report(const Series& program, const Series& yardstick) {
   std::string a = bench::Utf8(bench::FileNameOf(program.exe)), b = bench::Utf8(bench::FileNameOf(yardstick.exe));
   std::printf("start-up to a visible window, median of %zu starts each:\n", program.startUpMs.size());
   std::printf("  %-18s %8.1f ms  (fastest %.1f ms)\n", a.c_str(), programStart,
-               *std::min_element(program.startUpMs.begin(), program.startUpMs.end()));
+              *std::min_element(program.startUpMs.begin(), program.startUpMs.end()));
   std::printf("  %-18s %8.1f ms  (fastest %.1f ms)\n", b.c_str(), yardstickStart,
-               *std::min_element(yardstick.startUpMs.begin(), yardstick.startUpMs.end()));
+              *std::min_element(yardstick.startUpMs.begin(), yardstick.startUpMs.end()));
   std::printf("  ratio              %8.2fx     aim: at most %.2fx  %s\n", ratio, kStartUpAim,
-               ratio <= kStartUpAim ? "met" : "NOT MET");
+              ratio <= kStartUpAim ? "met" : "NOT MET");
   std::printf("working set %lu ms after the window showed, median:\n", static_cast<unsigned long>(kSettleMs));
   std::printf("  %-18s %8.1f MB\n", a.c_str(), programMemory);
   std::printf("  %-18s %8.1f MB\n", b.c_str(), yardstickMemory);
   std::printf("  difference         %+8.1f MB     aim: at most +%.0f MB  %s\n", extra, kMemoryAimMb,
-               extra <= kMemoryAimMb ? "met" : "NOT MET");
+              extra <= kMemoryAimMb ? "met" : "NOT MET");
 }
 
 }  // namespace
