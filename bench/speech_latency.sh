@@ -47,7 +47,7 @@ fi
 python3 "$top/bench/sink_onsets.py" "$work/sink.fifo" >"$work/onsets" &
 reader=$!
 
-echo "latency: $build/$program, $clicks clicks"
+echo "latency: $build/$program, $clicks clicks; load average $(cut -d" " -f1-3 /proc/loadavg) on $(nproc) cores"
 cd "$build"
 PULSE_SERVER=unix:$work/pulse.sock "$top/scripts/wine-run" bench/click-driver.exe "$program" "$clicks" \
   >"$work/clicks" || {

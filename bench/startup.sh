@@ -18,7 +18,7 @@ for program in release/voxlet.exe bench/bare-reader.exe bench/start-driver.exe; 
   [ -f "$build/$program" ] || { echo "startup: no $build/$program; build it first" >&2; exit 1; }
 done
 
-echo "startup: $build, $runs starts of each program"
+echo "startup: $build, $runs starts of each program; load average $(cut -d" " -f1-3 /proc/loadavg) on $(nproc) cores"
 cd "$build"
 "$top/scripts/wine-run" bench/start-driver.exe "$runs" release/voxlet.exe bench/bare-reader.exe || {
   status=$?
