@@ -38,6 +38,7 @@ double UnixSeconds() {
 
 struct ChildQuery {
   const wchar_t* className;
+  DWORD style;             // bits the control must have
   const wchar_t* caption;  // null: any
   HWND found;
 };
@@ -47,6 +48,7 @@ BOOL CALLBACK MatchChild(HWND child, LPARAM lParam) {
   wchar_t className[64] = L"", caption[64] = L"";
   GetClassNameW(child, className, 64);
   if (_wcsicmp(className, query->className) != 0) return TRUE;
+  if ((static_cast<DWORD>(GetWindowLongW(child, GWL_STYLE)) & query->style) != query->style) return TRUE;
   // WM_GETTEXT is answered by the control in its own process.
   DWORD_PTR copied = 0;
   SendMessageTimeoutW(child, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(caption), SMTO_ABORTIFHUNG, 5000, &copied);
@@ -55,8 +57,8 @@ BOOL CALLBACK MatchChild(HWND child, LPARAM lParam) {
   return FALSE;
 }
 
-HWND FindChild(HWND window, const wchar_t* className, const wchar_t* caption) {
-  ChildQuery query = {className, caption, nullptr};
+HWND FindChild(HWND window, const wchar_t* className, DWORD style, const wchar_t* caption) {
+  ChildQuery query = {className, style, caption, nullptr};
   EnumChildWindows(window, MatchChild, reinterpret_cast<LPARAM>(&query));
   return query.found;
 }
@@ -88,10 +90,11 @@ int main() {
   bench::Launch launch(exe);
   HWND window = launch.WaitForVisibleWindow();
   if (!window) return Fail(exe + L" showed no window");
-  HWND edit = FindChild(window, L"Edit", nullptr);
-  HWND start = FindChild(window, L"Button", L"开始");
-  HWND stop = FindChild(window, L"Button", L"停止");
-  if (!edit || !start || !stop) return Fail(L"the window lacks an edit box or the button 开始 or 停止");
+  // Multi-line: not the edit field inside a drop-down combo box.
+  HWND edit = FindChild(window, L"Edit", ES_MULTILINE, nullptr);
+  HWND start = FindChild(window, L"Button", 0, L"开始");
+  HWND stop = FindChild(window, L"Button", 0, L"停止");
+  if (!edit || !start || !stop) return Fail(L"the window lacks a multi-line edit box or the button 开始 or 停止");
   DWORD_PTR result = 0;
   SendMessageTimeoutW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kPassage), SMTO_ABORTIFHUNG, 5000, &result);
   Sleep(kSettleMs);
