@@ -10,11 +10,15 @@
 #     per second of audio at most 1.2x that of the pure Chinese text.
 # The two programs' audio must be equally long (within 10 %). Any failed run or
 # length mismatch ends the bench with status 1; a missed aim with status 2.
-#   bench/speech_render.sh [BUILD_DIR]     (default build/win, the 32-bit product)
+#   bench/speech_render.sh [BUILD_DIR]
+# BUILD_DIR defaults to build/win, the 32-bit product, where this machine can run
+# 32-bit code, else build/win64.
 set -euo pipefail
 
 top=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$top/build/win}
+default=$top/build/win
+"$top/scripts/can-run-32bit" || default=$top/build/win64
+build=${1:-$default}
 tool=$build/voxlet-say.exe
 native=$top/.deps/native/bin/espeak-ng
 [ -f "$tool" ] || { echo "speech_render: build voxlet-say first: $tool" >&2; exit 1; }
