@@ -1,7 +1,8 @@
-// The slots of the reader's handler table. The window template binds each event by
-// the byte offset of its handler's entry in that table, so the table must list the
-// handlers in exactly this order, one vx::ProgramHandler per slot, and the header's
-// codeBase must point at its first entry.
+// The reader's handlers: the nine bound in its window template, in the order of
+// its handler table, and the two thread routines of the start/pause button. The
+// template binds each event by the byte offset of its handler's entry in that
+// table, so the table lists them in exactly the order of ReaderHandler, one
+// vx::ProgramHandler per slot, and the header's codeBase points at its first entry.
 #pragma once
 
 #include <cstdint>
@@ -28,5 +29,23 @@ inline constexpr int32_t kReaderHandlerCount = 9;
 constexpr int32_t HandlerOffset(ReaderHandler handler) {
   return static_cast<int32_t>(handler) * static_cast<int32_t>(sizeof(vx::ProgramHandler));
 }
+
+// The handler table, in ReaderHandler order.
+const vx::ProgramHandler* ReaderHandlers();
+
+int64_t OnWindowCreated(const vx::EventArguments& arguments);
+int64_t OnStartPauseClicked(const vx::EventArguments& arguments);
+int64_t OnStopClicked(const vx::EventArguments& arguments);
+int64_t OnSaveAsClicked(const vx::EventArguments& arguments);
+int64_t OnVolumeChanged(const vx::EventArguments& arguments);
+int64_t OnRateChanged(const vx::EventArguments& arguments);
+int64_t OnVoiceChosen(const vx::EventArguments& arguments);
+int64_t OnEditFocused(const vx::EventArguments& arguments);
+int64_t OnSpeechFeedback(const vx::EventArguments& arguments);  // (event code, ignored)
+
+// Thread routines for the start-thread command: each only calls the speech
+// object's method and ends.
+unsigned long __stdcall PauseWorker(void*);
+unsigned long __stdcall ResumeWorker(void*);
 
 }  // namespace voxlet
