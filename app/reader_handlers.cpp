@@ -4,6 +4,8 @@
 // and the texts it receives freed once used.
 #include "app/reader_handlers.h"
 
+#include <windows.h>
+
 #include <cstdint>
 
 #include "app/reader_calls.h"
@@ -25,6 +27,18 @@ namespace {
 using vx::MDATA;
 namespace unit = reader_unit;
 namespace property = reader_property;
+
+// The thread routines of the start/pause button: each only calls the speech
+// object's method and ends.
+DWORD WINAPI PauseWorker(void*) {
+  CallSpeech(vx::SpeechPauseSpeaking);
+  return 0;
+}
+
+DWORD WINAPI ResumeWorker(void*) {
+  CallSpeech(vx::SpeechResumeSpeaking);
+  return 0;
+}
 
 int64_t Truncate(double value) { return vx::TruncateToInt64(value); }
 
@@ -182,16 +196,6 @@ const vx::ProgramHandler* ReaderHandlers() {
       {OnVoiceChosen, false},   {OnEditFocused, false},       {OnSpeechFeedback, false},
   };
   return kHandlers;
-}
-
-unsigned long __stdcall PauseWorker(void*) {
-  CallSpeech(vx::SpeechPauseSpeaking);
-  return 0;
-}
-
-unsigned long __stdcall ResumeWorker(void*) {
-  CallSpeech(vx::SpeechResumeSpeaking);
-  return 0;
 }
 
 }  // namespace voxlet

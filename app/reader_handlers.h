@@ -43,9 +43,4 @@ int64_t OnVoiceChosen(const vx::EventArguments& arguments);
 int64_t OnEditFocused(const vx::EventArguments& arguments);
 int64_t OnSpeechFeedback(const vx::EventArguments& arguments);  // (event code, ignored)
 
-// Thread routines for the start-thread command: each only calls the speech
-// object's method and ends.
-unsigned long __stdcall PauseWorker(void*);
-unsigned long __stdcall ResumeWorker(void*);
-
 }  // namespace voxlet
