@@ -7,23 +7,16 @@
 namespace vx {
 namespace {
 
-TEST(ValueClamps, PickListTakesZeroToCountMinusOne) {
-  EXPECT_EQ(ClampPickList(-1, 6), 0);
-  EXPECT_EQ(ClampPickList(INT32_MIN, 6), 0);
-  EXPECT_EQ(ClampPickList(0, 6), 0);
-  EXPECT_EQ(ClampPickList(5, 6), 5);
-  EXPECT_EQ(ClampPickList(6, 6), 5);
-  EXPECT_EQ(ClampPickList(INT32_MAX, 3), 2);
-  EXPECT_EQ(ClampPickList(12, 9), 8);  // a label's GradientMode
-}
-
-TEST(ValueClamps, RangeValuesStayWithin0To32767) {
-  EXPECT_EQ(ClampRange(-10), 0);
-  EXPECT_EQ(ClampRange(0), 0);
-  EXPECT_EQ(ClampRange(500), 500);
-  EXPECT_EQ(ClampRange(32767), 32767);
-  EXPECT_EQ(ClampRange(32768), 32767);
-  EXPECT_EQ(ClampRange(INT32_MAX), 32767);
+TEST(ValueClamps, PickListsAndRangeValuesStayWithinTheirEnds) {
+  EXPECT_EQ(PickList(6)(-1), 0);
+  EXPECT_EQ(PickList(6)(INT32_MIN), 0);
+  EXPECT_EQ(PickList(6)(5), 5);
+  EXPECT_EQ(PickList(6)(6), 5);
+  EXPECT_EQ(PickList(9)(12), 8);  // a label's GradientMode
+  EXPECT_EQ(kRangeValue(-10), 0);
+  EXPECT_EQ(kRangeValue(500), 500);
+  EXPECT_EQ(kRangeValue(INT32_MAX), 32767);
+  EXPECT_EQ(AtLeast(-1)(-7), -1);
 }
 
 TEST(ValueClamps, ControlRangeTakesTheSmallerEndAsLowAndStepsWithinTheSpan) {

@@ -17,7 +17,7 @@ constexpr uint32_t kSystemColour = 0xFF000000;
 }  // namespace
 
 uint32_t ComboStyle(const ComboBoxData& data) {
-  auto kind = static_cast<uint32_t>(ClampPickList(data.comboType, combo_type::kCount) + 1);
+  auto kind = static_cast<uint32_t>(PickList(combo_type::kCount)(data.comboType) + 1);
   return kind | (data.sorted ? kSort : 0) | kAutoHScroll | kVScroll;
 }
 

@@ -58,8 +58,8 @@ void SliderBarUnit::SetControlSteps() {
 void SliderBarUnit::SetControlSelection() {
   ControlRange range = RangeOf(data_.minimum, data_.maximum);
   // A stored record may hold any value: both are brought into 0..32767 before the sum.
-  int32_t start = ClampRange(data_.selectionStart);
-  int32_t end = range.Clamp(start + ClampRange(data_.selectionLength));
+  int32_t start = kRangeValue(data_.selectionStart);
+  int32_t end = range.Clamp(start + kRangeValue(data_.selectionLength));
   start = range.Clamp(start);
   SendMessageW(handle(), TBM_SETSEL, TRUE, MAKELPARAM(start, end));
 }

@@ -5,7 +5,7 @@
 namespace vx {
 
 BorderBits BorderStyleBits(int32_t borderStyle) {
-  switch (ClampPickList(borderStyle, border_style::kCount)) {
+  switch (PickList(border_style::kCount)(borderStyle)) {
     case border_style::kSunken:
       return {0, window_style::kExClientEdge};
     case border_style::kRaised:

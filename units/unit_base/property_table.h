@@ -17,21 +17,11 @@
 #include "contract/common_properties.h"
 #include "contract/unit_type.h"
 #include "units/unit_base/property_stream.h"
+#include "units/unit_base/value_clamps.h"
 
 namespace vx {
 
 namespace pt = property_type;
-
-// Property writes never fail: values outside a property's range are clamped.
-struct Clamp {
-  int32_t low = INT32_MIN;
-  int32_t high = INT32_MAX;
-  constexpr int32_t operator()(int32_t value) const { return std::clamp(value, low, high); }
-};
-// A pick list of `count` entries takes 0..count-1.
-constexpr Clamp PickList(int32_t count) { return {0, count - 1}; }
-constexpr Clamp Range(int32_t low, int32_t high) { return {low, high}; }
-constexpr Clamp AtLeast(int32_t low) { return {low, INT32_MAX}; }
 
 enum class Effect : uint8_t {
   kStore,                // only kept
