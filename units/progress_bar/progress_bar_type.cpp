@@ -12,7 +12,6 @@ using P = ProgressBarUnit;
 
 constexpr uint32_t kProgressBarStateFlags =
     unit_state::kOwnsControl | unit_state::kNoNavigationFocus | unit_state::kDragsWindow | unit_state::kCoreType;
-constexpr Clamp kRangeValue = Range(0, kRangeMaximum);
 
 constexpr PropertyRow<P> kRows[] = {
     {8, "Border", pt::kPickList, 0x8000, &D::border, PickList(6), Call(&P::ApplyBorder)},

@@ -11,7 +11,6 @@ using D = SliderBarData;
 using S = SliderBarUnit;
 
 constexpr uint32_t kSliderBarStateFlags = unit_state::kOwnsControl | unit_state::kCoreType;
-constexpr Clamp kRangeValue = Range(0, kRangeMaximum);
 constexpr Clamp kStep = Range(1, kRangeMaximum);
 
 constexpr PropertyRow<S> kRows[] = {
