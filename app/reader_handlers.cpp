@@ -43,6 +43,18 @@ void FreeTextArray(int32_t* array) {
   Runtime().free(array);
 }
 
+// Thread routines for the start-thread command: each only calls the speech
+// object's method and ends.
+unsigned long __stdcall PauseWorker(void*) {
+  CallSpeech(vx::SpeechPauseSpeaking);
+  return 0;
+}
+
+unsigned long __stdcall ResumeWorker(void*) {
+  CallSpeech(vx::SpeechResumeSpeaking);
+  return 0;
+}
+
 }  // namespace
 
 int64_t OnVolumeChanged(const vx::EventArguments&) {
@@ -182,16 +194,6 @@ const vx::ProgramHandler* ReaderHandlers() {
       {OnVoiceChosen, false},   {OnEditFocused, false},       {OnSpeechFeedback, false},
   };
   return kHandlers;
-}
-
-unsigned long __stdcall PauseWorker(void*) {
-  CallSpeech(vx::SpeechPauseSpeaking);
-  return 0;
-}
-
-unsigned long __stdcall ResumeWorker(void*) {
-  CallSpeech(vx::SpeechResumeSpeaking);
-  return 0;
 }
 
 }  // namespace voxlet

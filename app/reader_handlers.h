@@ -1,8 +1,8 @@
 // The reader's handlers: the nine bound in its window template, in the order of
-// its handler table, and the two thread routines of the start/pause button. The
-// template binds each event by the byte offset of its handler's entry in that
-// table, so the table lists them in exactly the order of ReaderHandler, one
-// vx::ProgramHandler per slot, and the header's codeBase points at its first entry.
+// its handler table. The template binds each event by the byte offset of its
+// handler's entry in that table, so the table lists them in exactly the order of
+// ReaderHandler, one vx::ProgramHandler per slot, and the header's codeBase points
+// at its first entry. Pure, so the template also builds natively.
 #pragma once
 
 #include <cstdint>
@@ -42,10 +42,5 @@ int64_t OnRateChanged(const vx::EventArguments& arguments);
 int64_t OnVoiceChosen(const vx::EventArguments& arguments);
 int64_t OnEditFocused(const vx::EventArguments& arguments);
 int64_t OnSpeechFeedback(const vx::EventArguments& arguments);  // (event code, ignored)
-
-// Thread routines for the start-thread command: each only calls the speech
-// object's method and ends.
-unsigned long __stdcall PauseWorker(void*);
-unsigned long __stdcall ResumeWorker(void*);
 
 }  // namespace voxlet
