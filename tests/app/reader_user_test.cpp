@@ -89,9 +89,11 @@ class ReaderUser : public ::testing::Test {
     HWND dialog = reader_->WaitForDialog();
     return dialog && FinishFileDialog(dialog, path, true) && reader_->Answers(20000);
   }
+  // An arrow key in the voice list chooses the voice above or below.
   bool ChooseVoice(WORD arrow, int expected) {
-    return reader_->TabTo(u().voiceCombo) && (reader_->Press(arrow), true) &&
-           PumpUntil([&] { return ComboSelection(u().voiceCombo) == expected; });
+    if (!reader_->TabTo(u().voiceCombo)) return false;
+    reader_->Press(arrow);
+    return PumpUntil([&] { return ComboSelection(u().voiceCombo) == expected; });
   }
 
   SinkRecording sink_;
