@@ -172,7 +172,8 @@ bool Reader::TabTo(HWND control) {
     Press(VK_TAB);
     PumpUntil([&] { return Focus() != before; });
   }
-  return there();
+  // The focus moves before the reader has handled it; an answer comes after.
+  return there() && Answers(5000);
 }
 
 bool Reader::Paste(const std::wstring& text) {
@@ -202,7 +203,10 @@ FileDialogSeen SeeFileDialog(HWND dialog) {
 bool FinishFileDialog(HWND dialog, const std::wstring& name, bool confirm) {
   HWND nameField = At(OfClass(dialog, L"Edit"), 0);
   DWORD_PTR result = 0;
-  SendMessageTimeoutW(nameField, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()), SMTO_NORMAL, 5000, &result);
+  PumpUntil([&] {
+    SendMessageTimeoutW(nameField, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()), SMTO_NORMAL, 5000, &result);
+    return TextOf(nameField) == name;
+  });
   PostMessageW(GetDlgItem(dialog, confirm ? IDOK : IDCANCEL), BM_CLICK, 0, 0);
   return PumpUntil([&] { return !IsWindow(dialog); }, 10000);
 }
