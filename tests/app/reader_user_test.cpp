@@ -298,7 +298,8 @@ TEST_F(ReaderUser, WithoutSpeechDataTheCaptionSaysSoAndTheSettingsStillWork) {
   // cannot speak either.
   std::wstring folder = TestFolder() + L"\\reader_without_speech_data";
   CreateDirectoryW(folder.c_str(), nullptr);
-  ASSERT_TRUE(CopyFileW((TestFolder() + L"\\" + kReleaseReader).c_str(), (folder + L"\\voxlet.exe").c_str(), FALSE));
+  files_.push_back(folder + L"\\voxlet.exe");
+  ASSERT_TRUE(CopyFileW((TestFolder() + L"\\" + kReleaseReader).c_str(), files_.back().c_str(), FALSE));
   Open(L"reader_without_speech_data\\voxlet.exe");
   EXPECT_EQ(TextOf(reader_->window()), L"目前无法工作（通常是因为没有安装 MS Speech SDK 5.1）");
   EXPECT_TRUE(ComboItems(u().voiceCombo).empty());
