@@ -1,8 +1,8 @@
 // The reader's handlers: the nine bound in its window template, in the order of
-// its handler table, and the two thread routines of the start/pause button. The
-// template binds each event by the byte offset of its handler's entry in that
-// table, so the table lists them in exactly the order of ReaderHandler, one
-// vx::ProgramHandler per slot, and the header's codeBase points at its first entry.
+// its handler table. The template binds each event by the byte offset of its
+// handler's entry in that table, so the table lists them in exactly the order of
+// ReaderHandler, one vx::ProgramHandler per slot, and the header's codeBase points
+// at its first entry. Pure, so the template also builds natively.
 #pragma once
 
 #include <cstdint>

@@ -221,12 +221,15 @@ if [ ! -f "$espeak_data/cmn_dict" ]; then
   rm -rf "$espeak_data" && mv "$espeak_data.tmp" "$espeak_data"
 fi
 
-# ---- A zh_CN.UTF-8 locale of our own: under it Wine's ANSI code page is 936, as on
-# a Chinese Windows, without touching the machine's locales ------------------------
-# (glibc looks the folder up under its normalised name, zh_CN.utf8.)
-if [ ! -d "$deps/locale/zh_CN.utf8" ]; then
-  mkdir -p "$deps/locale"
-  localedef -i zh_CN -f UTF-8 "$deps/locale/zh_CN.utf8" 2>/dev/null || [ -d "$deps/locale/zh_CN.utf8" ]
-fi
+# ---- Locales of our own: under zh_CN.UTF-8 Wine's ANSI code page is 936, as on a
+# Chinese Windows; en_US.UTF-8 (code page 1252) is the English system the reader is
+# also tested on. The machine's locales are not touched ------------------------------
+# (glibc looks a folder up under its normalised name, zh_CN.utf8.)
+for locale in zh_CN en_US; do
+  if [ ! -d "$deps/locale/$locale.utf8" ]; then
+    mkdir -p "$deps/locale"
+    localedef -i $locale -f UTF-8 "$deps/locale/$locale.utf8" 2>/dev/null || [ -d "$deps/locale/$locale.utf8" ]
+  fi
+done
 
 echo "install-deps: ready"

@@ -27,6 +27,15 @@ DWORD FileDialogFlags(const CommonDialogData& data) {
 
 const wchar_t* UnlessEmpty(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
 
+// Windows 2000 and later (and Wine) open the folder of an initial name that has one
+// in preference to lpstrInitialDir. Once a dialog was confirmed, FileName holds a
+// full path, so with an initial directory given the name goes without its folder.
+std::wstring InitialName(const std::wstring& fileName, const std::wstring& folder) {
+  size_t lastSeparator = fileName.find_last_of(L"\\/");
+  if (folder.empty() || lastSeparator == std::wstring::npos) return fileName;
+  return fileName.substr(lastSeparator + 1);
+}
+
 }  // namespace
 
 bool RunFileDialog(CommonDialogData& data, bool save) {
@@ -34,7 +43,7 @@ bool RunFileDialog(CommonDialogData& data, bool save) {
   std::wstring title = WideFromGbk(data.title);
   std::wstring folder = WideFromGbk(data.initialDirectory);
   std::wstring extension = WideFromGbk(data.defaultExtension);
-  std::wstring initialName = WideFromGbk(data.fileName);
+  std::wstring initialName = InitialName(WideFromGbk(data.fileName), folder);
   std::vector<wchar_t> name(kFileNameUnits, L'\0');
   initialName.copy(name.data(), name.size() - 1);
 

@@ -28,12 +28,13 @@ constexpr uint32_t kOwnUnit = 0x06010000;
 constexpr uint32_t kDialog = 0x16010001;
 constexpr int kFileName = 10, kBold = 21, kItalic = 22, kUnderline = 24, kFontColour = 20, kFontName = 25,
               kFontSize = 26;
-constexpr int kFileTypes = 0x470;  // the file dialog's list of filters
+constexpr int kFileTypes = 0x470, kFolders = 0x471;  // the file dialog's lists of filters and folders
 
 // What a user saw of a dialog and did with it.
 struct DialogSeen {
   bool shown = false;
   std::wstring title;
+  std::wstring folder;  // the folder it opened in, as its list shows it
   std::vector<std::wstring> filters;
   int chosenFilter = -1;
   bool overwritePrompt = false;
@@ -76,6 +77,8 @@ class DialogUser {
     wchar_t text[128] = {};
     GetWindowTextW(dialog, text, 128);
     seen_.title = text;
+    GetWindowTextW(GetDlgItem(dialog, kFolders), text, 128);
+    seen_.folder = text;
     HWND types = GetDlgItem(dialog, kFileTypes);
     for (LRESULT i = 0; i < SendMessageW(types, CB_GETCOUNT, 0, 0); ++i) {
       SendMessageW(types, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
@@ -129,13 +132,16 @@ class CommonDialogTest : public test::ProgramFixture {
   // A folder with a Chinese name for the files the dialogs choose.
   void SetUp() override { CreateDirectoryW(folder_.c_str(), nullptr); }
   void TearDown() override {
-    for (const wchar_t* name : {L"speech.wav", L"notes.txt", L"a.txt", L"old.wav"}) DeleteFileW(File(name).c_str());
+    for (const wchar_t* name : {L"speech.wav", L"notes.txt", L"a.txt", L"old.wav", L"上次.wav"}) {
+      DeleteFileW(File(name).c_str());
+    }
     RemoveDirectoryW(folder_.c_str());
     ProgramFixture::TearDown();
   }
   std::wstring File(const std::wstring& name) const { return folder_ + L"\\" + name; }
 
-  std::wstring folder_ = TempFolder() + L"语音测试_" + std::to_wstring(GetCurrentProcessId());
+  std::wstring folderName_ = L"语音测试_" + std::to_wstring(GetCurrentProcessId());
+  std::wstring folder_ = TempFolder() + folderName_;
 };
 
 struct SaveCase {
@@ -199,6 +205,19 @@ TEST_F(CommonDialogTest, CancellingKeepsThePreviousName) {
   EXPECT_FALSE(Open());
   EXPECT_TRUE(user.Finish().shown);
   EXPECT_EQ(ReadText(kFileName), "旧名.wav");
+}
+
+// FileName holds the full path of the last confirmed dialog; the next one still
+// opens in InitialDirectory, offering the name alone.
+TEST_F(CommonDialogTest, TheInitialDirectoryWinsOverTheFolderOfTheLastName) {
+  Start({.dialogType = 1,
+         .fileName = GbkFromWide(TempFolder() + L"上次.wav"),
+         .initialDirectory = GbkFromWide(folder_),
+         .promptOverwrite = 0});
+  DialogUser user(DialogUser::Action::kConfirm);
+  EXPECT_TRUE(Open());
+  EXPECT_EQ(user.Finish().folder, folderName_);
+  EXPECT_EQ(ReadText(kFileName), GbkFromWide(File(L"上次.wav")));
 }
 
 TEST_F(CommonDialogTest, SavingOverAnExistingFileAsksFirstOnlyWhenToldTo) {
