@@ -57,18 +57,6 @@ void FreeTextArray(int32_t* array) {
   Runtime().free(array);
 }
 
-// Thread routines for the start-thread command: each only calls the speech
-// object's method and ends.
-unsigned long __stdcall PauseWorker(void*) {
-  CallSpeech(vx::SpeechPauseSpeaking);
-  return 0;
-}
-
-unsigned long __stdcall ResumeWorker(void*) {
-  CallSpeech(vx::SpeechResumeSpeaking);
-  return 0;
-}
-
 }  // namespace
 
 int64_t OnVolumeChanged(const vx::EventArguments&) {
