@@ -8,14 +8,14 @@
 #   bench/speech_latency.sh [BUILD_DIR] [PROGRAM]
 # BUILD_DIR defaults to build/win, the 32-bit product, where this machine can run
 # 32-bit code, else build/win64. PROGRAM, relative to BUILD_DIR, defaults to the
-# stand-in bench/speak-stand-in.exe; release/voxlet.exe measures the reader.
+# release folder's reader, release/voxlet.exe.
 set -euo pipefail
 
 top=$(cd "$(dirname "$0")/.." && pwd)
 default=$top/build/win
 "$top/scripts/can-run-32bit" || default=$top/build/win64
 build=$(cd "${1:-$default}" && pwd)
-program=${2:-bench/speak-stand-in.exe}
+program=${2:-release/voxlet.exe}
 clicks=10
 for file in "$program" bench/click-driver.exe; do
   [ -f "$build/$file" ] || { echo "latency: no $build/$file; build it first" >&2; exit 1; }

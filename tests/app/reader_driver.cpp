@@ -44,23 +44,6 @@ HWND At(const std::vector<HWND>& controls, size_t index) {
   return index < controls.size() ? controls[index] : nullptr;
 }
 
-void SendKey(WORD key, bool up) {
-  INPUT input = {};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  SendInput(1, &input, sizeof input);
-  PumpFor(30);
-}
-
-void SendButton(bool down) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-  SendInput(1, &input, sizeof input);
-  PumpFor(30);
-}
-
 bool PutOnClipboard(const std::wstring& text) {
   if (!PumpUntil([] { return OpenClipboard(nullptr) != FALSE; })) return false;
   EmptyClipboard();
@@ -158,10 +141,10 @@ void Reader::Click(HWND control) {
 
 void Reader::Press(WORD key, WORD modifier) {
   ToFront();
-  if (modifier) SendKey(modifier, false);
-  SendKey(key, false);
-  SendKey(key, true);
-  if (modifier) SendKey(modifier, true);
+  if (modifier) SendOneInput(KeyInput(modifier, false));
+  SendOneInput(KeyInput(key, false));
+  SendOneInput(KeyInput(key, true));
+  if (modifier) SendOneInput(KeyInput(modifier, true));
   PumpFor(50);
 }
 
@@ -188,9 +171,9 @@ bool Reader::HoldMouse(HWND control, POINT client, const std::function<bool()>& 
   ToFront();
   ClientToScreen(control, &client);
   MoveMouseTo(client);
-  SendButton(true);
+  SendOneInput(MouseInput(MOUSEEVENTF_LEFTDOWN));
   bool reached = PumpUntil(done, 10000);
-  SendButton(false);
+  SendOneInput(MouseInput(MOUSEEVENTF_LEFTUP));
   PumpFor(100);
   return reached;
 }

@@ -3,17 +3,11 @@
 #include <cctype>
 
 namespace vx::test {
-namespace {
-
-void Send(INPUT input) {
-  SendInput(1, &input, sizeof input);
-  PumpFor(30);
-}
-
-INPUT Mouse(DWORD flags, POINT screen = {}) {
+INPUT MouseInput(DWORD flags, POINT screen, DWORD data) {
   INPUT input = {};
   input.type = INPUT_MOUSE;
   input.mi.dwFlags = flags;
+  input.mi.mouseData = data;
   if (flags & MOUSEEVENTF_ABSOLUTE) {
     input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
     input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
@@ -21,7 +15,7 @@ INPUT Mouse(DWORD flags, POINT screen = {}) {
   return input;
 }
 
-INPUT Key(WORD key, bool up) {
+INPUT KeyInput(WORD key, bool up) {
   INPUT input = {};
   input.type = INPUT_KEYBOARD;
   input.ki.wVk = key;
@@ -29,7 +23,10 @@ INPUT Key(WORD key, bool up) {
   return input;
 }
 
-}  // namespace
+void SendOneInput(INPUT input) {
+  SendInput(1, &input, sizeof input);
+  PumpFor(30);
+}
 
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
   DWORD start = GetTickCount();
@@ -62,29 +59,29 @@ POINT ScreenCentre(HWND window, RECT client) {
   return centre;
 }
 
-void MoveMouseTo(POINT screen) { Send(Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)); }
+void MoveMouseTo(POINT screen) { SendOneInput(MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)); }
 
 void ClickAt(POINT screen) {
   MoveMouseTo(screen);
-  Send(Mouse(MOUSEEVENTF_LEFTDOWN));
-  Send(Mouse(MOUSEEVENTF_LEFTUP));
+  SendOneInput(MouseInput(MOUSEEVENTF_LEFTDOWN));
+  SendOneInput(MouseInput(MOUSEEVENTF_LEFTUP));
   PumpFor(100);
 }
 
 void DragFromTo(POINT from, POINT to) {
   MoveMouseTo(from);
-  Send(Mouse(MOUSEEVENTF_LEFTDOWN));
+  SendOneInput(MouseInput(MOUSEEVENTF_LEFTDOWN));
   constexpr int kSteps = 8;
   for (int step = 1; step <= kSteps; ++step) {
     MoveMouseTo({from.x + (to.x - from.x) * step / kSteps, from.y + (to.y - from.y) * step / kSteps});
   }
-  Send(Mouse(MOUSEEVENTF_LEFTUP));
+  SendOneInput(MouseInput(MOUSEEVENTF_LEFTUP));
   PumpFor(100);
 }
 
 void PressKey(WORD key) {
-  Send(Key(key, false));
-  Send(Key(key, true));
+  SendOneInput(KeyInput(key, false));
+  SendOneInput(KeyInput(key, true));
   PumpFor(50);
 }
 

@@ -21,6 +21,12 @@ bool BringToFront(HWND window);
 // The centre of a child's client rectangle on the screen.
 POINT ScreenCentre(HWND window, RECT client);
 
+// One key or mouse input as SendInput takes it; absolute mouse points are screen pixels.
+INPUT KeyInput(WORD key, bool up);
+INPUT MouseInput(DWORD flags, POINT screen = {}, DWORD data = 0);
+// Sends the one input and gives it time to arrive.
+void SendOneInput(INPUT input);
+
 void MoveMouseTo(POINT screen);
 void ClickAt(POINT screen);
 // Presses the left button at `from`, moves there in steps and lets go at `to`.

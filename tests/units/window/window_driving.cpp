@@ -15,22 +15,12 @@ bool FocusWindow(HWND window) {
   return GetForegroundWindow() == window;
 }
 
-namespace {
-INPUT Key(WORD key, bool up) {
-  INPUT input = {};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-}  // namespace
-
 void PressKeys(const std::vector<WORD>& modifiers, WORD key) {
   std::vector<INPUT> inputs;
-  for (WORD modifier : modifiers) inputs.push_back(Key(modifier, false));
-  inputs.push_back(Key(key, false));
-  inputs.push_back(Key(key, true));
-  for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) inputs.push_back(Key(*it, true));
+  for (WORD modifier : modifiers) inputs.push_back(KeyInput(modifier, false));
+  inputs.push_back(KeyInput(key, false));
+  inputs.push_back(KeyInput(key, true));
+  for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) inputs.push_back(KeyInput(*it, true));
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
   Sleep(150);  // the program takes its messages
 }
@@ -65,23 +55,6 @@ std::vector<std::string> RecordLines(const TempFile& record, const std::string& 
     if (found || GetTickCount() - start >= timeoutMs) return lines;
     Sleep(20);
   }
-}
-
-INPUT MouseInput(DWORD flags, POINT screen, DWORD data) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  input.mi.mouseData = data;
-  if (flags & MOUSEEVENTF_ABSOLUTE) {
-    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  }
-  return input;
-}
-
-void SendOneInput(INPUT input) {
-  SendInput(1, &input, sizeof input);
-  Sleep(30);
 }
 
 void MoveMouse(POINT screen) { SendOneInput(MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)); }

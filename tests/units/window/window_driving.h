@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/support/process_driver.h"
+#include "tests/support/user_input.h"
 
 namespace vx::test {
 
@@ -34,9 +35,7 @@ int WaitForFocus(HWND window, int expected, DWORD timeoutMs = 2000);
 // The record file's lines, waiting up to timeoutMs until one equals `until`.
 std::vector<std::string> RecordLines(const TempFile& record, const std::string& until = "", DWORD timeoutMs = 5000);
 
-// Mouse input through SendInput, at screen points; each input is given time to arrive.
-INPUT MouseInput(DWORD flags, POINT screen = {}, DWORD data = 0);
-void SendOneInput(INPUT input);
+// Mouse input at screen points (one input at a time: SendOneInput of user_input.h).
 void MoveMouse(POINT screen);
 // Presses the left button at `from`, moves in steps to `to` and lets go.
 void Drag(POINT from, POINT to);
