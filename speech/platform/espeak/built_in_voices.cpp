@@ -1,19 +1,9 @@
 #include "speech/platform/espeak/built_in_voices.h"
 
-#include <algorithm>
-#include <atomic>
-#include <cstdlib>
 #include <cwchar>
-
-#include "speech/platform/espeak/espeak_library.h"
-#include "speech/platform/espeak/speech_rate.h"
-#include "speech/platform/espeak/spoken_text.h"
 
 namespace vx::espeak {
 namespace {
-
-// Louder than any noise eSpeak makes while saying nothing.
-constexpr int kHeardPeak = 1000;
 
 class BuiltInVoiceTokenEnum : public VoiceTokenEnum {
  public:
@@ -44,35 +34,24 @@ bool FileHoldsData(const std::wstring& path) {
          !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && (data.nFileSizeLow || data.nFileSizeHigh);
 }
 
-bool Heard(const std::vector<int16_t>& pcm) {
-  return std::any_of(pcm.begin(), pcm.end(), [](int16_t sample) { return std::abs(sample) > kHeardPeak; });
-}
-
 }  // namespace
 
 const std::vector<BuiltInVoice>& BuiltInVoices() {
   static const std::vector<BuiltInVoice> voices = {
-      {"cmn", L"lang\\sit\\cmn", L"cmn_dict", L"你好", L"eSpeak NG Chinese (Mandarin)", L"eSpeak NG 中文（普通话）",
+      {"cmn", L"lang\\sit\\cmn", L"cmn_dict", L"eSpeak NG Chinese (Mandarin)", L"eSpeak NG 中文（普通话）",
        L"eSpeak NG Chinese (Mandarin)"},
-      {"en", L"lang\\gmw\\en", L"en_dict", L"hello", L"eSpeak NG English", L"eSpeak NG 英语", L"eSpeak NG English"},
+      {"en", L"lang\\gmw\\en", L"en_dict", L"eSpeak NG English", L"eSpeak NG 英语", L"eSpeak NG English"},
   };
   return voices;
 }
 
 std::vector<const BuiltInVoice*> InstalledVoices(const std::wstring& dataFolder) {
+  // Only the files are looked at: loading a voice and its dictionary takes time and
+  // memory that the reader's start-up should not spend; the first speech loads it.
   std::vector<const BuiltInVoice*> installed;
-  const std::atomic<bool> never{false};
-  // Last to first, so the default voice is the one left loaded for the first speech.
-  const std::vector<BuiltInVoice>& known = BuiltInVoices();
-  for (auto voice = known.rbegin(); voice != known.rend(); ++voice) {
-    if (!FileHoldsData(dataFolder + L"\\" + voice->voiceFile) ||
-        !FileHoldsData(dataFolder + L"\\" + voice->dictionary)) {
-      continue;
-    }
-    std::vector<int16_t> pcm;
-    if (Synthesize(Utf8FromWide(voice->sample), voice->espeakName, kNormalWordsPerMinute, never, &pcm) &&
-        Heard(pcm)) {
-      installed.insert(installed.begin(), &*voice);
+  for (const BuiltInVoice& voice : BuiltInVoices()) {
+    if (FileHoldsData(dataFolder + L"\\" + voice.voiceFile) && FileHoldsData(dataFolder + L"\\" + voice.dictionary)) {
+      installed.push_back(&voice);
     }
   }
   return installed;

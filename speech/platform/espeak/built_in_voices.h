@@ -1,6 +1,6 @@
 // The voices of the built-in engine and their descriptions per UI language. A voice
-// is installed when its files are in the data folder and eSpeak speaks with it; a
-// voice whose dictionary is missing would speak nothing and is left out.
+// is installed when its voice file and its dictionary are in the data folder, not
+// empty; a voice whose dictionary is missing would speak nothing and is left out.
 #pragma once
 
 #include <memory>
@@ -16,7 +16,6 @@ struct BuiltInVoice {
   const char* espeakName;       // eSpeak's voice; "cmn" reads Latin words as English
   const wchar_t* voiceFile;     // its files in the data folder
   const wchar_t* dictionary;
-  const wchar_t* sample;        // a word it must be heard saying
   const wchar_t* description;   // the default value
   const wchar_t* chinese;       // value "804"
   const wchar_t* english;       // value "409"
@@ -25,8 +24,7 @@ struct BuiltInVoice {
 // Every voice the engine knows: Mandarin first, so it is the default; then English.
 const std::vector<BuiltInVoice>& BuiltInVoices();
 
-// The known voices installed in that folder, in the same order. eSpeak must have
-// been initialised on it.
+// The known voices installed in that folder, in the same order.
 std::vector<const BuiltInVoice*> InstalledVoices(const std::wstring& dataFolder);
 
 class BuiltInVoiceToken : public VoiceToken {
