@@ -17,7 +17,7 @@ namespace {
 
 using namespace vx::test::look_fixture;
 
-struct ControlSpec {
+struct ControlLayout {
   int id;
   const wchar_t* className;
   const wchar_t* text;
@@ -31,7 +31,7 @@ constexpr int kCol = 125;
 constexpr int Column(int n) { return 10 + n * kCol; }
 
 // Created before the look is switched on, except kPushLater.
-constexpr ControlSpec kControls[] = {
+constexpr ControlLayout kControls[] = {
     {kPush, L"Button", L"开始", kChild | WS_TABSTOP | BS_PUSHBUTTON, 0, Column(0), 10, 110, 28},
     {kPushDefault, L"Button", L"Default", kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, Column(1), 10, 110, 28},
     {kPushPressed, L"Button", L"Pressed", kChild | BS_PUSHBUTTON, 0, Column(2), 10, 110, 28},
@@ -82,16 +82,16 @@ constexpr ControlSpec kControls[] = {
     {kProgressBar, PROGRESS_CLASSW, L"", kChild, 0, Column(2), 350, 110, 17},
     {kTrackBar, TRACKBAR_CLASSW, L"", kChild, 0, Column(3), 350, 110, 30},
 };
-constexpr ControlSpec kLaterButton = {kPushLater, L"Button", L"Later", kChild | BS_PUSHBUTTON, 0, Column(0) + 60,
-                                      155, 110, 28};
+constexpr ControlLayout kLaterButton = {kPushLater, L"Button", L"Later", kChild | BS_PUSHBUTTON, 0, Column(0) + 60,
+                                        155, 110, 28};
 constexpr int kClientWidth = Column(8) + 10, kClientHeight = 430;
 
 HWND mainWindow = nullptr;
 
-HWND Create(const ControlSpec& spec) {
-  HWND control = CreateWindowExW(spec.exStyle, spec.className, spec.text, spec.style, spec.x, spec.y, spec.width,
-                                 spec.height, mainWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-                                 GetModuleHandleW(nullptr), nullptr);
+HWND Create(const ControlLayout& layout) {
+  HWND control = CreateWindowExW(
+      layout.exStyle, layout.className, layout.text, layout.style, layout.x, layout.y, layout.width, layout.height,
+      mainWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), GetModuleHandleW(nullptr), nullptr);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   return control;
 }
@@ -103,7 +103,7 @@ HWND ComboList(HWND combo) {
 }
 
 void CreateControls() {
-  for (const ControlSpec& spec : kControls) Create(spec);
+  for (const ControlLayout& layout : kControls) Create(layout);
   for (int id : {kPushChecked, kCheckChecked, kCheckDisabledChecked, kRadioChecked, kRadioDisabledChecked}) {
     SendDlgItemMessageW(mainWindow, id, BM_SETCHECK, BST_CHECKED, 0);
   }
