@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "speech/platform/espeak/espeak_library.h"
+
 namespace vx::espeak {
 namespace {
 
@@ -27,12 +29,6 @@ class BuiltInVoiceTokenEnum : public VoiceTokenEnum {
   std::vector<const BuiltInVoice*> voices_;
   size_t next_ = 0;
 };
-
-bool FileHoldsData(const std::wstring& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  return GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) &&
-         !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && (data.nFileSizeLow || data.nFileSizeHigh);
-}
 
 }  // namespace
 

@@ -47,11 +47,6 @@ int OnSynthesis(short* samples, int count, espeak_EVENT* events) {
   return 0;
 }
 
-bool FileExists(const std::wstring& path) {
-  DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 // The folder as one spelling: full, without a trailing separator, lower case.
 std::wstring SameFolderKey(const std::wstring& folder) {
   DWORD length = GetFullPathNameW(folder.c_str(), 0, nullptr, nullptr);
@@ -64,6 +59,12 @@ std::wstring SameFolderKey(const std::wstring& folder) {
 }
 
 }  // namespace
+
+bool FileHoldsData(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  return GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) &&
+         !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && (data.nFileSizeLow || data.nFileSizeHigh);
+}
 
 std::wstring DataFolderNextToExe() {
   std::wstring path(MAX_PATH, L'\0');
@@ -81,7 +82,7 @@ std::wstring DataFolderNextToExe() {
 
 bool Initialize(const std::wstring& dataFolder) {
   for (const wchar_t* name : {L"phontab", L"phonindex", L"phondata", L"intonations"}) {
-    if (!FileExists(dataFolder + L"\\" + name)) return false;
+    if (!FileHoldsData(dataFolder + L"\\" + name)) return false;
   }
   std::wstring key = SameFolderKey(dataFolder);
   std::lock_guard<FairLock> lock(LibraryLock());

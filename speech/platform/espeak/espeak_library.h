@@ -15,6 +15,9 @@ namespace vx::espeak {
 
 constexpr int kSampleRate = 22050;
 
+// Whether the path names a file that is not empty: how a data file counts as present.
+bool FileHoldsData(const std::wstring& path);
+
 // The data folder next to the running exe.
 std::wstring DataFolderNextToExe();
 
