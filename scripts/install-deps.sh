@@ -41,11 +41,56 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+# A mirror caught mid-sync fails one index ("File has unexpected size ... Mirror
+# sync in progress?") while the others are fine: update is tried three times, then
+# the run goes on with the indexes that did arrive.
+update_indexes() {
+  local log="$cache/apt-update.log" attempt
+  for attempt in 1 2 3; do
+    as_root apt-get update -qq >"$log" 2>&1 && return 0
+    [ $attempt -lt 3 ] && sleep $((attempt * 5))
+  done
+  echo "install-deps: some package indexes could not be fetched; going on with the others:" >&2
+  grep -E '^(E|W): ' "$log" | sed 's/^/  /' >&2
+}
+# With one suite's index missing, the amd64 and i386 versions of a library may
+# come from different suites and refuse to install together; the main suite alone
+# has them in step. Fails naming the packages that cannot be installed at all.
+install_packages() { # package...
+  local log="$cache/apt-install.log" main_only="$cache/apt-main-only" bad=() p
+  as_root apt-get install -y -qq --no-install-recommends "$@" >"$log" 2>&1 && return 0
+  mkdir -p "$main_only"
+  mirror_entry=$(main_suite_entry)
+  if [ -n "$mirror_entry" ]; then
+    printf '%s\n' "$mirror_entry" >"$main_only/main.list"
+    echo "install-deps: installing from the main suite alone" >&2
+    as_root apt-get -o Dir::Etc::sourcelist="$main_only/main.list" -o Dir::Etc::sourceparts=- \
+      install -y -qq --no-install-recommends "$@" >>"$log" 2>&1 && return 0
+  fi
+  for p in "$@"; do
+    apt-get install -s -qq --no-install-recommends "$p" >/dev/null 2>&1 || bad+=("$p")
+  done
+  echo "install-deps: cannot install ${bad[*]:-the packages together}; apt said:" >&2
+  grep -E '^(E|W): |^ ' "$log" | tail -n 20 | sed 's/^/  /' >&2
+  exit 1
+}
+# The machine's first Debian archive (not security, not third-party).
+debian_mirror() {
+  { cat /etc/apt/sources.list /etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list 2>/dev/null || true; } \
+    | grep -E '^(URIs:|deb )' | grep -v security \
+    | sed -E 's/^URIs:[[:space:]]*//; s/^deb[[:space:]]+(\[[^]]*\][[:space:]]+)?//; s/[[:space:]].*//' \
+    | grep -E '/debian/?$' | head -n1
+}
+main_suite_entry() {
+  local mirror
+  mirror=$(debian_mirror)
+  [ -n "$mirror" ] && echo "deb [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror bookworm main"
+}
 if [ ${#missing[@]} -gt 0 ]; then
   echo "install-deps: installing ${missing[*]}"
   dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
-  as_root apt-get update -qq
-  as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  update_indexes
+  install_packages "${missing[@]}"
 fi
 
 # ---- A private apt configuration for source packages ------------------------
@@ -54,11 +99,7 @@ fi
 aptdir="$cache/apt"
 if [ ! -f "$aptdir/ready" ]; then
   mkdir -p "$aptdir/lists/partial" "$aptdir/archives/partial"
-  # The first Debian archive the machine already uses (not security, not third-party).
-  mirror=$({ cat /etc/apt/sources.list /etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list 2>/dev/null || true; } \
-           | grep -E '^(URIs:|deb )' | grep -v security \
-           | sed -E 's/^URIs:[[:space:]]*//; s/^deb[[:space:]]+(\[[^]]*\][[:space:]]+)?//; s/[[:space:]].*//' \
-           | grep -E '/debian/?$' | head -n1)
+  mirror=$(debian_mirror)
   [ -n "$mirror" ] || { echo "install-deps: no Debian mirror configured in /etc/apt" >&2; exit 1; }
   cat > "$aptdir/sources.list" <<LIST
 deb [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror bookworm main
