@@ -1,23 +1,37 @@
 #!/bin/sh
-# Builds the window template fuzzer with clang and runs it over a seed corpus made
-# by the template writer. Usage: fuzz/run.sh [runs] (default 2000000).
+# Builds the fuzzers with clang and libFuzzer (outside CMake) and runs each over a
+# seed corpus made by its seed generator. Usage: fuzz/run.sh [runs] [target...]
+# (default: 2000000 runs of every target). Findings stop the run with libFuzzer's
+# report and a crash file in build/fuzz.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 out="$root/build/fuzz"
 runs="${1:-2000000}"
+[ $# -gt 0 ] && shift
+only="$*"
+flags="-std=c++20 -g -O1 -I$root -fno-sanitize-recover=all"
+mkdir -p "$out"
+
+# fuzz NAME "SEEDER SOURCES" "TARGET SOURCES" [LIBS]: builds the seed generator and
+# the target, seeds build/fuzz/NAME-corpus and runs the target over it.
+fuzz() {
+  name=$1 seeder=$2 target=$3 libs=${4:-}
+  case " ${only:-$name} " in *" $name "*) ;; *) return 0 ;; esac
+  corpus="$out/$name-corpus"
+  mkdir -p "$corpus"
+  # shellcheck disable=SC2086
+  clang++ $flags -fsanitize=address,undefined -o "$out/$name-seeds" $seeder $libs
+  "$out/$name-seeds" "$corpus"
+  # shellcheck disable=SC2086
+  clang++ $flags -fsanitize=fuzzer,address,undefined -o "$out/$name-fuzz" $target $libs
+  echo "fuzz: $name, $runs runs"
+  "$out/$name-fuzz" -runs="$runs" -artifact_prefix="$out/$name-" "$corpus"
+}
+
 template="$root/runtime/template"
 framework="$root/runtime/framework"
-writer="$framework/archive_reader.cpp $framework/archive_writer.cpp $template/template_writer.cpp
-        $template/unit_record.cpp"
-reader="$writer $template/unit_table.cpp $template/window_template.cpp"
-flags="-std=c++20 -g -O1 -I$root -fno-sanitize-recover=all"
+archive="$framework/archive_reader.cpp $framework/archive_writer.cpp"
+template_writer="$archive $template/template_writer.cpp $template/unit_record.cpp"
 
-mkdir -p "$out/corpus"
-# shellcheck disable=SC2086
-clang++ $flags -fsanitize=address,undefined -o "$out/make_seeds" \
-  "$root/fuzz/make_seeds.cpp" "$root/tests/runtime/template/sample_template.cpp" $writer
-"$out/make_seeds" "$out/corpus"
-# shellcheck disable=SC2086
-clang++ $flags -fsanitize=fuzzer,address,undefined -o "$out/template_fuzz" \
-  "$root/fuzz/template_fuzz.cpp" $reader
-"$out/template_fuzz" -runs="$runs" "$out/corpus"
+fuzz template "$root/fuzz/template_seeds.cpp $root/tests/runtime/template/sample_template.cpp $template_writer" \
+  "$root/fuzz/template_fuzz.cpp $template_writer $template/unit_table.cpp $template/window_template.cpp"
