@@ -9,7 +9,7 @@
 #include "app/reader_template.h"
 #include "app/reader_window.h"
 #include "commands/control_look/set_control_look.h"
-#include "commands/thread_commands.h"
+#include "commands/thread/thread_commands.h"
 #include "speech/speech_library.h"
 #include "speech/speech_unit.h"
 #include "units/unit_types/core_unit_types.h"

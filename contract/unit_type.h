@@ -91,27 +91,29 @@ union RawPropertyValue {
   } bytes;
 };
 
-class UnitObject;  // a unit's window object (runtime/framework)
+// A unit's object as the operations hand it over: opaque here. The unit type that
+// made it knows its class; the runtime keeps it and passes it back unchanged.
+using UnitInstance = void*;
 
 // CreateUnit: the unit object, or null when the record cannot be read or the
 // control cannot be created.
-using CreateUnitFn = UnitObject* (*)(const uint8_t* record, int32_t recordLength, uint32_t styleBits,
+using CreateUnitFn = UnitInstance (*)(const uint8_t* record, int32_t recordLength, uint32_t styleBits,
                                      void* parentWindow, uint32_t controlId, uint32_t reserved1, int32_t x, int32_t y,
                                      int32_t width, int32_t height, uint32_t windowId, uint32_t unitId,
                                      uint32_t reserved2, int32_t designFlag);
 // PropertyChanged: 1 when the control must be re-created to take the value.
-using PropertyChangedFn = int32_t (*)(UnitObject* unit, int32_t index, const RawPropertyValue* value, int32_t* outWord);
+using PropertyChangedFn = int32_t (*)(UnitInstance unit, int32_t index, const RawPropertyValue* value, int32_t* outWord);
 // GetAllPropertyData: the unit's stored form in a new movable global memory block.
-using GetAllPropertyDataFn = void* (*)(UnitObject* unit);
+using GetAllPropertyDataFn = void* (*)(UnitInstance unit);
 // GetPropertyData: 1 and the value, or 0 for an unknown index.
-using GetPropertyDataFn = int32_t (*)(UnitObject* unit, int32_t index, RawPropertyValue* result);
-using WantsKeyFn = int32_t (*)(UnitObject* unit, uint32_t keyCode);
+using GetPropertyDataFn = int32_t (*)(UnitInstance unit, int32_t index, RawPropertyValue* result);
+using WantsKeyFn = int32_t (*)(UnitInstance unit, uint32_t keyCode);
 // WalkTexts: each stored text to the callback (flag 1 for a font face name); a new
 // record written from the result, its length through recordLength.
 using TextCallback = void (*)(char** text, int32_t flag, intptr_t userValue);
 using WalkTextsFn = uint8_t* (*)(const uint8_t* record, int32_t* recordLength, TextCallback callback,
                                  intptr_t userValue);
-using IsDefaultButtonFn = int32_t (*)(UnitObject* unit);
+using IsDefaultButtonFn = int32_t (*)(UnitInstance unit);
 
 // Fourteen fields, in this order.
 struct UnitTypeInfo {

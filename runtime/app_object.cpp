@@ -6,6 +6,7 @@
 #include "runtime/framework/gbk.h"
 #include "runtime/framework/module_path.h"
 #include "runtime/helper_operations.h"
+#include "runtime/runtime_error.h"
 #include "runtime/runtime_state.h"
 #include "runtime/shutdown.h"
 #include "runtime/window_loader.h"
@@ -74,6 +75,7 @@ bool AppObject::PreTranslateMessage(MSG* message) {
 
 // The process entry: the application object carries the whole program.
 int RunProgram(const ProgramHeader& header, ProgramEntry entry) {
+  InstallRuntimeErrorReport(ShowRuntimeErrorBox);
   AppObject application(header, entry);
   return application.Main();
 }

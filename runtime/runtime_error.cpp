@@ -1,8 +1,24 @@
-#include <cstdio>
-
 #include "runtime/runtime_error.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace vx {
+namespace {
+
+RuntimeErrorReport installedReport = nullptr;
+
+}  // namespace
+
+void InstallRuntimeErrorReport(RuntimeErrorReport report) { installedReport = report; }
+
+void RaiseRuntimeError(const char* message, int code) {
+  if (installedReport) installedReport(message, code);
+  std::fputs(FormatRuntimeErrorText(message, code).c_str(), stderr);
+  std::abort();
+}
+
+void ReportRuntimeError(int code) { RaiseRuntimeError(NumberedErrorMessage(code), code); }
 
 const char* NumberedErrorMessage(int code) {
   static const char* const messages[] = {

@@ -4,7 +4,7 @@
 
 #include "contract/value_conversions.h"
 #include "contract/values.h"
-#include "contract/window_units.h"
+#include "runtime/framework/window_units.h"
 #include "runtime/event_dispatch.h"
 #include "runtime/framework/window_object.h"
 #include "runtime/heap.h"

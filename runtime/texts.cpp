@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "contract/text_blocks.h"
+#include "runtime/framework/text/text_blocks.h"
 #include "runtime/heap.h"
 
 namespace vx {

@@ -6,8 +6,6 @@
 namespace vx {
 namespace {
 
-NotifyFn registeredRuntime = nullptr;
-
 constexpr LibraryCommand kCommands[kSpeechCommandCount] = {
     SpeechSetVolume,     SpeechSpeakToWaveFile, SpeechStopSpeaking, SpeechSelectVoice, SpeechReinitialize,
     SpeechListVoices,    SpeechIsAvailable,     SpeechSetRate,      SpeechSpeakText,   SpeechResumeSpeaking,
@@ -39,12 +37,13 @@ const LibraryRecord kSpeechLibrary = {SpeechLibraryNotify, 1, &kSpeechObjectType
 
 intptr_t SpeechLibraryNotify(int32_t code, intptr_t param1, intptr_t) {
   if (code != library_notice::kStart) return -1;
-  registeredRuntime = reinterpret_cast<NotifyFn>(param1);
+  SpeechLibraryLink().Connect(reinterpret_cast<NotifyFn>(param1));
   return 0;
 }
 
-intptr_t CallRuntime(int32_t code, intptr_t param1, intptr_t param2) {
-  return registeredRuntime ? registeredRuntime(code, param1, param2) : 0;
+RuntimeLink& SpeechLibraryLink() {
+  static RuntimeLink link;
+  return link;
 }
 
 const LibraryCommand* SpeechCommands() { return kCommands; }

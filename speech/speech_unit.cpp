@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "contract/notify_codes.h"
 #include "runtime/framework/gbk.h"
 #include "runtime/framework/unit_object.h"
 #include "speech/platform/speech_platform_choice.h"
@@ -67,7 +66,7 @@ constexpr size_t kMaxFileNameUnits = 259;
 HWND TargetWindow(const SpeechState& state) {
   if (state.targetWindowId == 0) return nullptr;
   auto* target =
-      reinterpret_cast<UnitObject*>(CallRuntime(notify::kUnitObject, state.targetWindowId, state.targetUnitId));
+      SpeechLibraryLink().FindUnit(state.targetWindowId, state.targetUnitId);
   return target ? target->handle() : nullptr;
 }
 
@@ -178,7 +177,7 @@ void SpeechSpeakText(MDATA* result, int count, MDATA* args) {
   if (!ValidMode(mode)) return;
   if (count > 4 && HasArgument(count, args, 4)) {
     uint32_t window = args[4].words[0], unit = args[4].words[1];
-    if (CallRuntime(notify::kUnitObject, window, unit)) {
+    if (SpeechLibraryLink().FindUnit(window, unit)) {
       state->targetWindowId = window;
       state->targetUnitId = unit;
     }

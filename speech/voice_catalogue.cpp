@@ -6,7 +6,6 @@
 #include <cstring>
 #include <memory>
 
-#include "contract/notify_codes.h"
 #include "runtime/framework/gbk.h"
 #include "speech/speech_library.h"
 #include "speech/voice_text_rules.h"
@@ -27,17 +26,11 @@ LANGID ReadRegistryLanguage(const char* key, const char* value, DWORD bufferByte
   return static_cast<LANGID>(std::strtoul(buffer, nullptr, 16));
 }
 
-void* AllocateThroughRuntime(size_t bytes) {
-  return reinterpret_cast<void*>(CallRuntime(notify::kAllocate, static_cast<intptr_t>(bytes), 0));
-}
-
 int32_t* EmptyVoiceList() {
-  auto* list = static_cast<int32_t*>(AllocateThroughRuntime(3 * sizeof(int32_t)));
-  if (list) {
-    list[0] = 1;
-    list[1] = 0;
-    list[2] = 0;
-  }
+  auto* list = static_cast<int32_t*>(SpeechLibraryLink().Allocate(3 * sizeof(int32_t)));
+  list[0] = 1;
+  list[1] = 0;
+  list[2] = 0;
   return list;
 }
 
@@ -91,8 +84,7 @@ int32_t* ListVoices(SpeechPlatform* platform) {
   ULONG count = 0;
   if (!tokens || FAILED(tokens->GetCount(&count)) || count == 0) return EmptyVoiceList();
 
-  auto* list = static_cast<int32_t*>(AllocateThroughRuntime(2 * sizeof(int32_t) + count * sizeof(char*)));
-  if (!list) return nullptr;
+  auto* list = static_cast<int32_t*>(SpeechLibraryLink().Allocate(2 * sizeof(int32_t) + count * sizeof(char*)));
   list[0] = 1;
   list[1] = static_cast<int32_t>(count);
   auto** elements = reinterpret_cast<char**>(ArrayElements(list));
@@ -104,9 +96,7 @@ int32_t* ListVoices(SpeechPlatform* platform) {
   while (stored < count && tokens->Next(&token) == S_OK && token) {
     std::string description;
     if (ReadVoiceDescription(*token, UiLanguageId(), &description) && !description.empty()) {
-      auto* text = static_cast<char*>(AllocateThroughRuntime(description.size() + 1));
-      if (text) std::memcpy(text, description.c_str(), description.size() + 1);
-      elements[stored] = text;
+      elements[stored] = SpeechLibraryLink().CopyText(description.c_str());
     }
     ++stored;
     token.reset();

@@ -1,4 +1,4 @@
-#include "commands/expression.h"
+#include "commands/core/expression.h"
 
 #include <cstring>
 

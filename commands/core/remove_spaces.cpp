@@ -1,4 +1,4 @@
-#include "commands/remove_spaces.h"
+#include "commands/core/remove_spaces.h"
 
 namespace vx {
 

@@ -2,11 +2,10 @@
 #include <cstring>
 #include <string>
 
-#include "commands/core_commands.h"
-#include "commands/remove_spaces.h"
-#include "commands/to_text.h"
-#include "contract/notify_codes.h"
-#include "contract/runtime_link.h"
+#include "commands/core/core_commands.h"
+#include "commands/core/remove_spaces.h"
+#include "commands/core/to_text.h"
+#include "runtime/framework/runtime_link.h"
 
 namespace vx {
 namespace {
@@ -21,18 +20,18 @@ void SetText(MDATA* result, char* text) {
 
 void ToTextCommand(MDATA* result, int count, MDATA* args) {
   std::string text = count > 0 ? ValueText(args[0]) : std::string();
-  SetText(result, CoreRuntime().MakeText(text.data(), text.size()));
+  SetText(result, CoreLibraryLink().MakeText(text.data(), text.size()));
 }
 
 void RemoveAllSpacesCommand(MDATA* result, int count, MDATA* args) {
   const char* text = HasArgument(count, args, 0) ? args[0].text : nullptr;
   std::string kept = WithoutSpaces(text ? text : "");
-  SetText(result, CoreRuntime().MakeText(kept.data(), kept.size()));
+  SetText(result, CoreLibraryLink().MakeText(kept.data(), kept.size()));
 }
 
 // The runtime recorded it at start-up, cut at the last backslash of the wide path.
 void ProgramDirectoryCommand(MDATA* result, int, MDATA*) {
-  SetText(result, reinterpret_cast<char*>(CoreRuntime().Notify(notify::kProgramDirectory)));
+  SetText(result, CoreLibraryLink().ProgramDirectory());
 }
 
 }  // namespace vx

@@ -1,8 +1,8 @@
-#include "commands/to_text.h"
+#include "commands/core/to_text.h"
 
 #include <cstring>
 
-#include "contract/value_text.h"
+#include "runtime/framework/text/value_text.h"
 
 namespace vx {
 namespace {

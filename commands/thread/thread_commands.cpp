@@ -1,4 +1,4 @@
-#include "commands/thread_commands.h"
+#include "commands/thread/thread_commands.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
-#include "contract/runtime_link.h"
+#include "runtime/framework/runtime_link.h"
 
 #include <cstdlib>
 #include <cstring>
 
 #include "contract/notify_codes.h"
-#include "contract/text_blocks.h"
+#include "runtime/framework/text/text_blocks.h"
 
 namespace vx {
 
@@ -41,7 +41,41 @@ void RuntimeLink::RaiseError(const char* message) const {
   std::abort();  // the runtime's report never returns
 }
 
-RuntimeLink& CoreRuntime() {
+EventAnswer RuntimeLink::RaiseEvent(uint32_t windowId, uint32_t unitId, int32_t event,
+                                    std::initializer_list<int32_t> arguments) const {
+  EventRecord record = MakeEventRecord(windowId, unitId, event, arguments);
+  return AnswerOf(record, Notify(notify::kRaiseEvent, reinterpret_cast<intptr_t>(&record)));
+}
+
+UnitObject* RuntimeLink::FindUnit(uint32_t windowId, uint32_t unitId) const {
+  return reinterpret_cast<UnitObject*>(Notify(notify::kUnitObject, windowId, unitId));
+}
+
+UnitObject* RuntimeLink::ExistingUnit(uint32_t windowId, uint32_t unitId) const {
+  return reinterpret_cast<UnitObject*>(Notify(notify::kExistingUnitObject, windowId, unitId));
+}
+
+void RuntimeLink::UnitDestroyed(uint32_t windowId, uint32_t unitId) const {
+  Notify(notify::kUnitDestroyed, windowId, unitId);
+}
+
+WindowUnitList RuntimeLink::WindowUnits(uint32_t windowId) const {
+  WindowUnitList units;
+  Notify(notify::kWindowUnits, windowId, reinterpret_cast<intptr_t>(&units));
+  return units;
+}
+
+uint32_t RuntimeLink::ProgramMode() const { return static_cast<uint32_t>(Notify(notify::kProgramMode)); }
+
+void* RuntimeLink::HiddenOwner() const { return reinterpret_cast<void*>(Notify(notify::kHiddenOwner)); }
+
+char* RuntimeLink::ProgramDirectory() const { return reinterpret_cast<char*>(Notify(notify::kProgramDirectory)); }
+
+int32_t RuntimeLink::ToInteger(const MDATA& value) const {
+  return static_cast<int32_t>(Notify(notify::kToInteger, reinterpret_cast<intptr_t>(&value)));
+}
+
+RuntimeLink& CoreLibraryLink() {
   static RuntimeLink link;
   return link;
 }

@@ -26,4 +26,8 @@ class UnitObject : public WindowObject {
   int32_t designFlag_ = 0;
 };
 
+// The object behind an opaque unit instance of the operations, and back: every unit
+// type hands its objects over as UnitObject.
+inline UnitObject* AsUnitObject(void* instance) { return static_cast<UnitObject*>(instance); }
+
 }  // namespace vx

@@ -12,6 +12,8 @@
 
 namespace vx {
 
+class UnitObject;
+
 struct WindowUnitView {
   uint32_t id;
   const UnitTypeInfo* type;  // null when the type is unknown

@@ -13,7 +13,7 @@
 
 #include "tests/app/reader_driver.h"
 #include "tests/speech/sink_recording.h"
-#include "tests/speech/wav_reader.h"
+#include "tests/support/wav_reader.h"
 #include "tests/support/user_input.h"
 
 namespace vx::test {

@@ -9,7 +9,7 @@ wine_run=$1 say=$2 data=$3 work=$4
 folder="$work/语音朗读 ✓ 한국어"
 rm -rf "$work" && mkdir -p "$folder"
 cp "$say" "$folder/"
-cp -r "$data" "$folder/espeak-ng-data"
+cp -rL "$data" "$folder/espeak-ng-data"  # a copy, also of a linked data folder
 exe="$folder/$(basename "$say")"
 printf '你好，世界。Hello world.' >"$work/text.txt"
 

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "speech/platform/espeak/espeak_platform.h"
-#include "tests/speech/wav_reader.h"
+#include "tests/support/wav_reader.h"
 
 namespace vx::test {
 

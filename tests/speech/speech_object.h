@@ -15,29 +15,9 @@
 #include "runtime/helper_operations.h"
 #include "speech/speech_library.h"
 #include "speech/speech_unit.h"
+#include "tests/support/arguments.h"
 
 namespace vx::test {
-
-inline MDATA Int(int32_t value) {
-  MDATA m = {};
-  m.intValue = value;
-  m.type = type::kInt;
-  return m;
-}
-inline MDATA Text(const char* gbk) {
-  MDATA m = {};
-  m.text = const_cast<char*>(gbk);
-  m.type = type::kText;
-  return m;
-}
-inline MDATA Omitted() { return MDATA{}; }
-inline MDATA UnitRef(uint32_t window, uint32_t unit, DataType unitType) {
-  MDATA m = {};
-  m.words[0] = window;
-  m.words[1] = unit;
-  m.type = unitType;
-  return m;
-}
 
 class SpeechObject {
  public:

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "contract/notify_codes.h"
-#include "contract/runtime_link.h"
+#include "runtime/framework/runtime_link.h"
 #include "runtime/framework/gbk.h"
 #include "units/unit_base/unit_events.h"
 #include "units/unit_base/unit_operations.h"
@@ -146,7 +146,7 @@ const LibraryRecord& TestLibrary() {
 int LiveTestEdits() { return liveEdits; }
 
 TestEditData* TestEditDataOf(uint32_t windowId, uint32_t unitId) {
-  auto* object = reinterpret_cast<UnitObject*>(CoreRuntime().Notify(notify::kUnitObject, windowId, unitId));
+  auto* object = CoreLibraryLink().FindUnit(windowId, unitId);
   auto* edit = dynamic_cast<TestEdit*>(object);
   return edit ? &edit->data() : nullptr;
 }

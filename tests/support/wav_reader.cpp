@@ -1,4 +1,4 @@
-#include "tests/speech/wav_reader.h"
+#include "tests/support/wav_reader.h"
 
 #include <cmath>
 #include <cstring>

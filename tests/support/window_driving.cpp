@@ -1,4 +1,4 @@
-#include "tests/units/window/window_driving.h"
+#include "tests/support/window_driving.h"
 
 #include <algorithm>
 #include <sstream>

@@ -18,6 +18,7 @@
 #include "runtime/framework/gbk.h"
 #include "runtime/heap.h"
 #include "runtime/helper_operations.h"
+#include "runtime/runtime_error.h"
 #include "runtime/runtime_notify.h"
 #include "speech/speech_library.h"
 #include "speech/speech_unit.h"
@@ -166,9 +167,17 @@ int Run(const Options& options) {
   return 0;
 }
 
+// A fatal runtime error ends the tool with its message on stderr, not in a box
+// that nobody at a terminal or in a script may be there to close.
+[[noreturn]] void ReportFatalError(const char* message, int) {
+  std::fprintf(stderr, "voxlet-say: %s\n", voxlet_say::Utf8FromGbk(message ? message : "").c_str());
+  ExitProcess(static_cast<UINT>(-1));
+}
+
 }  // namespace
 
 int main() {
+  vx::InstallRuntimeErrorReport(ReportFatalError);
   int count = 0;
   wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
   Options options;

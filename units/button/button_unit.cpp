@@ -40,7 +40,8 @@ int32_t ButtonUnit::ApplyFont(ButtonUnit& unit, const RawPropertyValue&) {
   return 0;
 }
 
-int32_t ButtonUnit::IsDefaultButton(UnitObject* unit) {
+int32_t ButtonUnit::IsDefaultButton(UnitInstance instance) {
+  UnitObject* unit = AsUnitObject(instance);
   if (!unit || !unit->handle()) return 0;
   auto style = static_cast<uint32_t>(GetWindowLongW(unit->handle(), GWL_STYLE));
   return (style & button_style::kTypeMask) == button_style::kDefPushButton ? 1 : 0;

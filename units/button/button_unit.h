@@ -27,7 +27,7 @@ class ButtonUnit : public DataUnit<ButtonData> {
   static int32_t ApplyFont(ButtonUnit& unit, const RawPropertyValue& value);
 
   // IsDefaultButton: non-zero while the control has the default push-button style.
-  static int32_t IsDefaultButton(UnitObject* unit);
+  static int32_t IsDefaultButton(UnitInstance unit);
 
  protected:
   bool OnReflectedMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;

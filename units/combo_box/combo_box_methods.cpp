@@ -1,7 +1,7 @@
 #include "units/combo_box/combo_box_methods.h"
 
 #include "contract/notify_codes.h"
-#include "contract/runtime_link.h"
+#include "runtime/framework/runtime_link.h"
 #include "units/combo_box/combo_box_unit.h"
 
 namespace vx {
@@ -11,14 +11,12 @@ namespace {
 // error, a unit of another type gives null.
 ComboBoxUnit* UnitArgument(int count, const MDATA* args) {
   if (count < 1) return nullptr;
-  auto* object = reinterpret_cast<UnitObject*>(
-      CoreRuntime().Notify(notify::kExistingUnitObject, args[0].words[0], args[0].words[1]));
-  return dynamic_cast<ComboBoxUnit*>(object);
+  return dynamic_cast<ComboBoxUnit*>(CoreLibraryLink().ExistingUnit(args[0].words[0], args[0].words[1]));
 }
 
 int32_t IntegerArgument(int count, MDATA* args, int index) {
   if (!HasArgument(count, args, index)) return 0;
-  return static_cast<int32_t>(CoreRuntime().Notify(notify::kToInteger, reinterpret_cast<intptr_t>(&args[index])));
+  return CoreLibraryLink().ToInteger(args[index]);
 }
 
 }  // namespace
@@ -38,7 +36,7 @@ void ComboBoxGetItemText(MDATA* result, int count, MDATA* args) {
   result->type = type::kText;
   ComboBoxUnit* unit = UnitArgument(count, args);
   if (!unit || !unit->IsLive()) return;
-  result->text = CoreRuntime().CopyText(unit->ItemText(IntegerArgument(count, args, 1)).c_str());
+  result->text = CoreLibraryLink().CopyText(unit->ItemText(IntegerArgument(count, args, 1)).c_str());
 }
 
 }  // namespace vx

@@ -1,7 +1,7 @@
 #include "units/common_dialog/common_dialog_methods.h"
 
 #include "contract/notify_codes.h"
-#include "contract/runtime_link.h"
+#include "runtime/framework/runtime_link.h"
 #include "units/common_dialog/common_dialog_unit.h"
 
 namespace vx {
@@ -12,9 +12,7 @@ void CommonDialogOpen(MDATA* result, int count, MDATA* args) {
   result->raw = 0;
   result->type = type::kBool;
   if (count < 1) return;
-  auto* object = reinterpret_cast<UnitObject*>(
-      CoreRuntime().Notify(notify::kExistingUnitObject, args[0].words[0], args[0].words[1]));
-  auto* unit = dynamic_cast<CommonDialogUnit*>(object);
+  auto* unit = dynamic_cast<CommonDialogUnit*>(CoreLibraryLink().ExistingUnit(args[0].words[0], args[0].words[1]));
   if (!unit || !unit->IsLive()) return;
   WindowObject::Hold held(unit);
   result->intValue = unit->Open() ? 1 : 0;

@@ -1,7 +1,7 @@
 #include "units/common_dialog/common_dialog_unit.h"
 
 #include "contract/notify_codes.h"
-#include "contract/runtime_link.h"
+#include "runtime/framework/runtime_link.h"
 #include "units/common_dialog/common_dialogs.h"
 
 namespace vx {
@@ -49,7 +49,7 @@ bool CommonDialogUnit::Open() {
     case dialog_type::kFont:
       return RunFontDialog(data_);
     case dialog_type::kHelp: {
-      auto* holder = reinterpret_cast<UnitObject*>(CoreRuntime().Notify(notify::kUnitObject, windowId(), 0));
+      UnitObject* holder = CoreLibraryLink().FindUnit(windowId(), 0);
       return RunHelp(data_, holder ? holder->handle() : nullptr);
     }
     default:

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "contract/value_text.h"
+#include "runtime/framework/text/value_text.h"
 
 namespace vx {
 namespace {

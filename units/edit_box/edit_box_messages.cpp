@@ -2,7 +2,7 @@
 // spin control's arrows and the single-line frame.
 #include <windows.h>
 
-#include "contract/value_text.h"
+#include "runtime/framework/text/value_text.h"
 #include "runtime/framework/gbk.h"
 #include "units/edit_box/edit_box_input.h"
 #include "units/edit_box/edit_box_spin.h"

@@ -161,8 +161,8 @@ bool EditBoxUnit::ReadSelectedText(EditBoxUnit& unit, RawPropertyValue& value) {
   return true;
 }
 
-int32_t EditBoxUnit::WantsKey(UnitObject* object, uint32_t key) {
-  auto* unit = dynamic_cast<EditBoxUnit*>(object);
+int32_t EditBoxUnit::WantsKey(UnitInstance instance, uint32_t key) {
+  auto* unit = dynamic_cast<EditBoxUnit*>(AsUnitObject(instance));
   return unit && key == VK_RETURN && unit->data_.multiLine && unit->data_.inputMode != input_mode::kReadOnly;
 }
 

@@ -49,7 +49,7 @@ class EditBoxUnit : public DataUnit<EditBoxData> {
   static bool ReadSelectedText(EditBoxUnit& unit, RawPropertyValue& value);
 
   // A multi-line box that can be written to keeps Enter for its line breaks.
-  static int32_t WantsKey(UnitObject* unit, uint32_t key);
+  static int32_t WantsKey(UnitInstance unit, uint32_t key);
 
   // The control's text into the property data, before it is written out for a
   // re-creation.

@@ -58,7 +58,7 @@ bool LoadRaw(const Bytes& field, RawPropertyValue& value) {
 bool LoadRaw(const TextList&, RawPropertyValue&) { return false; }
 
 void WalkText(std::string& text, TextCallback callback, intptr_t userValue) {
-  const RuntimeLink& runtime = CoreRuntime();
+  const RuntimeLink& runtime = CoreLibraryLink();
   char* heapText = runtime.CopyText(text.c_str());
   callback(&heapText, 0, userValue);
   text = heapText ? heapText : "";
@@ -69,7 +69,7 @@ void WalkFontFace(Bytes& font, TextCallback callback, intptr_t userValue) {
   if (font.size() != kStoredFontSize) return;
   StoredFont stored;
   std::memcpy(&stored, font.data(), kStoredFontSize);
-  const RuntimeLink& runtime = CoreRuntime();
+  const RuntimeLink& runtime = CoreLibraryLink();
   char* heapText = runtime.CopyText(std::string(FaceName(stored)).c_str());
   callback(&heapText, 1, userValue);
   std::string face = heapText ? heapText : "";

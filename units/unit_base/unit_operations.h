@@ -14,7 +14,7 @@
 #include <string>
 #include <type_traits>
 
-#include "contract/runtime_link.h"
+#include "runtime/framework/runtime_link.h"
 #include "units/unit_base/data_unit.h"
 #include "units/unit_base/movable_block.h"
 #include "units/unit_base/property_table.h"
@@ -53,7 +53,7 @@ struct UnitOperations {
   }
 
   // One owner at a time: the creator until the control exists, then the window.
-  static UnitObject* Create(const uint8_t* record, int32_t recordLength, uint32_t styleBits, void* parent,
+  static UnitInstance Create(const uint8_t* record, int32_t recordLength, uint32_t styleBits, void* parent,
                             uint32_t controlId, uint32_t reserved1, int32_t x, int32_t y, int32_t width, int32_t height,
                             uint32_t windowId, uint32_t unitId, uint32_t reserved2, int32_t designFlag) {
     auto unit = std::make_unique<UnitClass>(windowId, unitId);
@@ -65,12 +65,12 @@ struct UnitOperations {
                                height};
     if (!unit->Create(placement)) return nullptr;
     unit->DeleteWithWindow();
-    return unit.release();
+    return static_cast<UnitObject*>(unit.release());
   }
 
-  static int32_t PropertyChanged(UnitObject* object, int32_t index, const RawPropertyValue* value, int32_t* outWord) {
+  static int32_t PropertyChanged(UnitInstance object, int32_t index, const RawPropertyValue* value, int32_t* outWord) {
     if (outWord) *outWord = 0;
-    auto* unit = dynamic_cast<UnitClass*>(object);
+    auto* unit = dynamic_cast<UnitClass*>(AsUnitObject(object));
     const Row* row = RowAt(index);
     if (!unit || !value || !row) return 0;
     bool changed = false;
@@ -90,8 +90,8 @@ struct UnitOperations {
     }
   }
 
-  static int32_t GetPropertyData(UnitObject* object, int32_t index, RawPropertyValue* result) {
-    auto* unit = dynamic_cast<UnitClass*>(object);
+  static int32_t GetPropertyData(UnitInstance object, int32_t index, RawPropertyValue* result) {
+    auto* unit = dynamic_cast<UnitClass*>(AsUnitObject(object));
     const Row* row = RowAt(index);
     if (!unit || !result || !row) return 0;
     if (row->readLive) return row->readLive(*unit, *result) ? 1 : 0;
@@ -103,8 +103,8 @@ struct UnitOperations {
   // A unit whose control holds values of its own (text typed since the program
   // last read it) copies them into its property data first, so that a re-created
   // control keeps them.
-  static void* GetAllPropertyData(UnitObject* object) {
-    auto* unit = dynamic_cast<UnitClass*>(object);
+  static void* GetAllPropertyData(UnitInstance object) {
+    auto* unit = dynamic_cast<UnitClass*>(AsUnitObject(object));
     if (!unit) return nullptr;
     if constexpr (requires { unit->SaveControlState(); }) unit->SaveControlState();
     return MovableBlockFrom(StoreProperties(unit->data()));
@@ -129,7 +129,7 @@ struct UnitOperations {
       });
     }
     Bytes written = StoreProperties(data);
-    auto* block = static_cast<uint8_t*>(CoreRuntime().Allocate(written.size()));
+    auto* block = static_cast<uint8_t*>(CoreLibraryLink().Allocate(written.size()));
     std::copy(written.begin(), written.end(), block);
     *recordLength = static_cast<int32_t>(written.size());
     return block;

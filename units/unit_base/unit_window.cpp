@@ -1,7 +1,7 @@
 #include "units/unit_base/unit_window.h"
 
 #include "contract/notify_codes.h"
-#include "contract/runtime_link.h"
+#include "runtime/framework/runtime_link.h"
 #include "units/unit_base/unit_events.h"
 
 namespace vx {
@@ -30,7 +30,7 @@ LRESULT UnitWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (focusEvents_) RaiseUnitEvent(windowId(), unitId(), common_event::kLostFocus);
       break;
     case WM_NCDESTROY:
-      CoreRuntime().Notify(notify::kUnitDestroyed, windowId(), unitId());
+      CoreLibraryLink().UnitDestroyed(windowId(), unitId());
       break;
     default:
       break;

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "contract/runtime_link.h"
+#include "runtime/framework/runtime_link.h"
 #include "units/button/button_type.h"
 #include "units/combo_box/combo_box_type.h"
 #include "units/common_dialog/common_dialog_type.h"
@@ -42,7 +42,7 @@ const std::array<UnitTypeInfo, kCoreUnitTypeSlots>& CoreUnitTypes() {
 }  // namespace
 
 intptr_t CoreLibraryNotify(int32_t code, intptr_t param1, intptr_t) {
-  if (code == library_notice::kStart) CoreRuntime().Connect(reinterpret_cast<NotifyFn>(param1));
+  if (code == library_notice::kStart) CoreLibraryLink().Connect(reinterpret_cast<NotifyFn>(param1));
   return 0;
 }
 

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "contract/window_units.h"
+#include "runtime/framework/window_units.h"
 
 namespace vx {
 

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "contract/notify_codes.h"
-#include "contract/runtime_link.h"
+#include "runtime/framework/runtime_link.h"
 #include "runtime/framework/gbk.h"
 #include "units/unit_base/unit_events.h"
 #include "units/window/window_navigation.h"
@@ -78,8 +77,8 @@ bool WindowUnit::Create(const UnitPlacement& placement) {
     at = CentredOnScreen(placement.width, placement.height);
   }
   // Off the taskbar: owned by the runtime's hidden owner.
-  if (!embedded_ && !owner && CoreRuntime().Notify(notify::kProgramMode) != 0 && !data_.showInTaskbar) {
-    owner = reinterpret_cast<HWND>(CoreRuntime().Notify(notify::kHiddenOwner));
+  if (!embedded_ && !owner && CoreLibraryLink().ProgramMode() != 0 && !data_.showInTaskbar) {
+    owner = static_cast<HWND>(CoreLibraryLink().HiddenOwner());
   }
   std::wstring title = WideFromGbk(data_.caption);
   HWND window = nullptr;
@@ -200,9 +199,7 @@ int32_t WindowUnit::ApplyAlwaysOnTop(WindowUnit& unit, const RawPropertyValue&) 
 }
 
 WindowUnitList WindowUnit::Units() const {
-  WindowUnitList units;
-  CoreRuntime().Notify(notify::kWindowUnits, windowId(), reinterpret_cast<intptr_t>(&units));
-  return units;
+  return CoreLibraryLink().WindowUnits(windowId());
 }
 
 // Every event below may run a handler that destroys this window: the object

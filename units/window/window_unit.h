@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "contract/window_units.h"
+#include "runtime/framework/window_units.h"
 #include "units/unit_base/background_colour.h"
 #include "units/unit_base/data_unit.h"
 #include "units/window/window_data.h"

@@ -1,4 +1,4 @@
-#include "contract/text_blocks.h"
+#include "runtime/framework/text/text_blocks.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "contract/value_text.h"
+#include "runtime/framework/text/value_text.h"
 
 #include <charconv>
 #include <cmath>

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "tests/commands/control_look/programs/look_fixture.h"
-#include "tests/units/window/window_driving.h"
+#include "tests/support/window_driving.h"
 
 namespace vx {
 namespace {

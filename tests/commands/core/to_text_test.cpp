@@ -1,4 +1,4 @@
-#include "commands/to_text.h"
+#include "commands/core/to_text.h"
 
 #include <gtest/gtest.h>
 

@@ -14,7 +14,7 @@
 
 #include <string>
 
-#include "commands/expression.h"
+#include "commands/core/expression.h"
 #include "contract/helper_table.h"
 #include "contract/program.h"
 #include "runtime/app_object.h"

@@ -12,6 +12,7 @@
 #include "runtime/heap.h"
 #include "runtime/property_access.h"
 #include "runtime/texts.h"
+#include "tests/support/arguments.h"
 #include "tests/support/program_fixture.h"
 #include "tests/support/user_input.h"
 #include "units/combo_box/combo_box_items.h"
@@ -22,6 +23,7 @@
 namespace vx {
 namespace {
 
+using test::Argument;
 using test::TakeText;
 using test::TextValue;
 
@@ -49,13 +51,6 @@ Bytes Values(std::initializer_list<int32_t> values) {
   Bytes bytes(values.size() * sizeof(int32_t));
   std::memcpy(bytes.data(), std::data(values), bytes.size());
   return bytes;
-}
-
-MDATA Argument(DataType type, uint64_t value) {
-  MDATA argument = {};
-  argument.raw = value;
-  argument.type = type;
-  return argument;
 }
 
 // Three items, two of them with values, the first chosen; 21 pixels high.

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/units/test_windows.h"
+#include "tests/units/unit_base/test_windows.h"
 
 namespace vx {
 namespace {

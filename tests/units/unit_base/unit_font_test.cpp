@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "tests/units/test_windows.h"
+#include "tests/units/unit_base/test_windows.h"
 #include "units/unit_base/unit_logfont.h"
 
 namespace vx {

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "contract/runtime_link.h"
+#include "runtime/framework/runtime_link.h"
 #include "runtime/runtime_notify.h"
 #include "tests/support/test_units.h"
-#include "tests/units/test_windows.h"
+#include "tests/units/unit_base/test_windows.h"
 
 namespace vx {
 namespace {
@@ -18,7 +18,7 @@ class UnitOperationsTest : public test::WindowsFixture {
  protected:
   void SetUp() override {
     WindowsFixture::SetUp();
-    CoreRuntime().Connect(RuntimeNotify);
+    CoreLibraryLink().Connect(RuntimeNotify);
     type_ = &test::TestLibrary().unitTypes[(test::kTestEditType & 0xFFFF) - 1];
   }
   void TearDown() override {
@@ -31,8 +31,8 @@ class UnitOperationsTest : public test::WindowsFixture {
     return reinterpret_cast<Operation>(type_->getInterface(number));
   }
   UnitObject* Create(const std::vector<uint8_t>& record, int32_t length) {
-    return Op<CreateUnitFn>(unit_interface::kCreateUnit)(record.data(), length, WS_VISIBLE, parent_, 100, 0, 0, 0, 100,
-                                                         20, 0x52010001, 0x16010005, 0, 0);
+    return AsUnitObject(Op<CreateUnitFn>(unit_interface::kCreateUnit)(record.data(), length, WS_VISIBLE, parent_, 100,
+                                                                      0, 0, 0, 100, 20, 0x52010001, 0x16010005, 0, 0));
   }
   static std::vector<uint8_t> BlockBytes(HGLOBAL block) {
     const auto* bytes = static_cast<const uint8_t*>(GlobalLock(block));

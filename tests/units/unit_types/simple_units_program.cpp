@@ -19,7 +19,7 @@
 #include "runtime/runtime_notify.h"
 #include "runtime/template/template_writer.h"
 #include "runtime/texts.h"
-#include "tests/units/simple_units/simple_units_layout.h"
+#include "tests/units/unit_types/simple_units_layout.h"
 #include "units/button/button_data.h"
 #include "units/group_box/group_box_data.h"
 #include "units/label/label_data.h"

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/units/window/window_driving.h"
-#include "tests/units/simple_units/simple_units_layout.h"
+#include "tests/support/window_driving.h"
+#include "tests/units/unit_types/simple_units_layout.h"
 
 namespace vx {
 namespace {

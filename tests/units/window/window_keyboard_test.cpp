@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "tests/units/window/window_driving.h"
+#include "tests/support/window_driving.h"
 
 namespace vx {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/units/window/window_driving.h"
+#include "tests/support/window_driving.h"
 
 namespace vx {
 namespace {

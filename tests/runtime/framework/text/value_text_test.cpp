@@ -1,5 +1,5 @@
 // The runtime's text forms of numbers and date-times, and reading them back.
-#include "contract/value_text.h"
+#include "runtime/framework/text/value_text.h"
 
 #include <gtest/gtest.h>
 
