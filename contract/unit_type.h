@@ -98,11 +98,12 @@ using UnitInstance = void*;
 // CreateUnit: the unit object, or null when the record cannot be read or the
 // control cannot be created.
 using CreateUnitFn = UnitInstance (*)(const uint8_t* record, int32_t recordLength, uint32_t styleBits,
-                                     void* parentWindow, uint32_t controlId, uint32_t reserved1, int32_t x, int32_t y,
-                                     int32_t width, int32_t height, uint32_t windowId, uint32_t unitId,
-                                     uint32_t reserved2, int32_t designFlag);
+                                      void* parentWindow, uint32_t controlId, uint32_t reserved1, int32_t x, int32_t y,
+                                      int32_t width, int32_t height, uint32_t windowId, uint32_t unitId,
+                                      uint32_t reserved2, int32_t designFlag);
 // PropertyChanged: 1 when the control must be re-created to take the value.
-using PropertyChangedFn = int32_t (*)(UnitInstance unit, int32_t index, const RawPropertyValue* value, int32_t* outWord);
+using PropertyChangedFn = int32_t (*)(UnitInstance unit, int32_t index, const RawPropertyValue* value,
+                                      int32_t* outWord);
 // GetAllPropertyData: the unit's stored form in a new movable global memory block.
 using GetAllPropertyDataFn = void* (*)(UnitInstance unit);
 // GetPropertyData: 1 and the value, or 0 for an unknown index.

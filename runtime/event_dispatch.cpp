@@ -32,7 +32,8 @@ Handler FindHandler(uint32_t windowId, uint32_t unitId, int32_t event) {
   // A link chain that loops back is cut after every unit was visited once.
   DataType type = entry->unit() ? entry->unit()->typeCode : entry->menuItem()->typeCode;
   for (size_t hops = 0; hops < window->units.size() && entry->unit(); ++hops) {
-    UnitEntry* shared = entry->unit()->sharedHandlerUnit ? window->units.Find(entry->unit()->sharedHandlerUnit) : nullptr;
+    UnitEntry* shared =
+        entry->unit()->sharedHandlerUnit ? window->units.Find(entry->unit()->sharedHandlerUnit) : nullptr;
     if (!shared || !shared->unit() || shared->unit()->typeCode != type) break;
     entry = shared;
   }
@@ -50,8 +51,7 @@ Handler FindHandler(uint32_t windowId, uint32_t unitId, int32_t event) {
   return {static_cast<const ProgramHandler*>(address), sourceUnitId};
 }
 
-int64_t Call(const ProgramHandler& handler, uint32_t windowId, uint32_t sourceUnitId,
-             const EventArguments& arguments) {
+int64_t Call(const ProgramHandler& handler, uint32_t windowId, uint32_t sourceUnitId, const EventArguments& arguments) {
   RuntimeState& rt = Runtime();
   rt.currentEventSource = {windowId, sourceUnitId};
   int64_t result = handler.function(arguments);
@@ -70,19 +70,23 @@ int64_t Passed(const EventArgValue& argument) {
     return static_cast<int64_t>(argument.value);
   }
   switch (argument.type) {
-    case type::kByte: return static_cast<uint8_t>(argument.value);
-    case type::kShort: return static_cast<int16_t>(argument.value);
+    case type::kByte:
+      return static_cast<uint8_t>(argument.value);
+    case type::kShort:
+      return static_cast<int16_t>(argument.value);
     case type::kDateTime:
     case type::kStatementArg:
     case type::kLong:
-    case type::kDouble: return static_cast<int64_t>(argument.value);
+    case type::kDouble:
+      return static_cast<int64_t>(argument.value);
     case type::kText:
     case type::kByteSet: {
       void* pointer;
       std::memcpy(&pointer, &argument.value, sizeof pointer);
       return reinterpret_cast<intptr_t>(pointer);
     }
-    default: return static_cast<int32_t>(argument.value);
+    default:
+      return static_cast<int32_t>(argument.value);
   }
 }
 

@@ -37,8 +37,8 @@ HCURSOR CursorFromFile(std::span<const uint8_t> file) {
   std::vector<uint8_t> resource(4 + size);
   std::memcpy(resource.data(), entry + 4, 4);  // hot spot x, y
   std::memcpy(resource.data() + 4, file.data() + offset, size);
-  HICON cursor = CreateIconFromResourceEx(resource.data(), static_cast<DWORD>(resource.size()), FALSE,
-                                          0x00030000, 0, 0, LR_DEFAULTCOLOR);
+  HICON cursor = CreateIconFromResourceEx(resource.data(), static_cast<DWORD>(resource.size()), FALSE, 0x00030000, 0, 0,
+                                          LR_DEFAULTCOLOR);
   if (cursor) MadeCursors().insert(cursor);
   return cursor;
 }

@@ -4,9 +4,9 @@
 
 #include "contract/value_conversions.h"
 #include "contract/values.h"
-#include "runtime/framework/window_units.h"
 #include "runtime/event_dispatch.h"
 #include "runtime/framework/window_object.h"
+#include "runtime/framework/window_units.h"
 #include "runtime/heap.h"
 #include "runtime/helper_operations.h"
 #include "runtime/live_unit.h"

@@ -34,9 +34,9 @@ UnitObject* CreateFromData(const UnitTypeInfo* type, HGLOBAL data, HWND old, uin
   LONG style = GetWindowLongW(old, GWL_STYLE);
   uint32_t styleBits = style & (WS_VISIBLE | WS_DISABLED | WS_TABSTOP);
   const auto* record = static_cast<const uint8_t*>(GlobalLock(data));
-  UnitObject* created = AsUnitObject(createUnit(record, static_cast<int32_t>(GlobalSize(data)), styleBits, parent,
-                                   static_cast<uint32_t>(GetDlgCtrlID(old)), 0, rect.left, rect.top,
-                                   rect.right - rect.left, rect.bottom - rect.top, windowId, unitId, 0, 0));
+  UnitObject* created = AsUnitObject(createUnit(
+      record, static_cast<int32_t>(GlobalSize(data)), styleBits, parent, static_cast<uint32_t>(GetDlgCtrlID(old)), 0,
+      rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, windowId, unitId, 0, 0));
   GlobalUnlock(data);
   return created;
 }

@@ -54,8 +54,9 @@ UnitObject* CreateFromEntry(const UnitTable& units, const UnitEntry& entry, uint
   std::span<const uint8_t> block = units.PropertyBlock(entry);
   // The window's menu travels in the reserved word; menu handles fit 32 bits.
   auto menuWord = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(menu));
-  return AsUnitObject(createUnit(block.data(), static_cast<int32_t>(block.size()), styleBits, parent, controlId, menuWord,
-                    stored.left, stored.top, stored.width, stored.height, windowId, entry.id(), 0, 0));
+  return AsUnitObject(createUnit(block.data(), static_cast<int32_t>(block.size()), styleBits, parent, controlId,
+                                 menuWord, stored.left, stored.top, stored.width, stored.height, windowId, entry.id(),
+                                 0, 0));
 }
 
 // The window's StartPosition as it reads now: minimised, maximised or normal.

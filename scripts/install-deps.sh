@@ -34,7 +34,7 @@ packages=(
   g++-mingw-w64-x86-64 mingw-w64-x86-64-dev binutils-mingw-w64-x86-64 libz-mingw-w64-dev
   cmake ninja-build nasm make autoconf automake libtool pkg-config dpkg-dev
   wine wine32:i386 wine64 fonts-wine xvfb x11-utils imagemagick fonts-wqy-microhei locales
-  googletest g++ clang llvm libclang-rt-14-dev
+  googletest g++ clang llvm libclang-rt-14-dev clang-format
   pulseaudio pulseaudio-utils sox espeak-ng
 )
 missing=()

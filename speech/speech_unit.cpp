@@ -65,8 +65,7 @@ constexpr size_t kMaxFileNameUnits = 259;
 
 HWND TargetWindow(const SpeechState& state) {
   if (state.targetWindowId == 0) return nullptr;
-  auto* target =
-      SpeechLibraryLink().FindUnit(state.targetWindowId, state.targetUnitId);
+  auto* target = SpeechLibraryLink().FindUnit(state.targetWindowId, state.targetUnitId);
   return target ? target->handle() : nullptr;
 }
 
@@ -115,9 +114,9 @@ bool ConfigureLike(SpeechVoice& renderer, SpeechVoice& voice) {
   std::shared_ptr<VoiceToken> token;
   long rate = 0;
   USHORT volume = 0;
-  return SUCCEEDED(voice.GetVoice(&token)) && SUCCEEDED(renderer.SetVoice(token)) &&
-         SUCCEEDED(voice.GetRate(&rate)) && SUCCEEDED(renderer.SetRate(rate)) &&
-         SUCCEEDED(voice.GetVolume(&volume)) && SUCCEEDED(renderer.SetVolume(volume));
+  return SUCCEEDED(voice.GetVoice(&token)) && SUCCEEDED(renderer.SetVoice(token)) && SUCCEEDED(voice.GetRate(&rate)) &&
+         SUCCEEDED(renderer.SetRate(rate)) && SUCCEEDED(voice.GetVolume(&volume)) &&
+         SUCCEEDED(renderer.SetVolume(volume));
 }
 
 // Results of the simple methods: one voice call, true when it succeeded.

@@ -80,7 +80,8 @@ std::optional<LookKind> LookKindOf(const WindowTraits& window) {
   auto row = std::ranges::find_if(kClasses, [&](const ClassRow& r) { return SameName(r.name, window.className); });
   if (row == std::end(kClasses)) return std::nullopt;
   switch (row->family) {
-    case Family::kButton: return ButtonKind(window);
+    case Family::kButton:
+      return ButtonKind(window);
     case Family::kEdit:
       if (SameName(window.parentClass, L"SysIPAddress32")) return std::nullopt;
       return LookKind::kEdit;
@@ -90,8 +91,10 @@ std::optional<LookKind> LookKindOf(const WindowTraits& window) {
     case Family::kComboList:
       if (IsSimpleCombo(window.parentClass, window.parentStyle)) return std::nullopt;
       return LookKind::kDropDownList;
-    case Family::kUpDown: return LookKind::kUpDown;
-    case Family::kRecognisedOnly: return std::nullopt;
+    case Family::kUpDown:
+      return LookKind::kUpDown;
+    case Family::kRecognisedOnly:
+      return std::nullopt;
   }
   return std::nullopt;
 }

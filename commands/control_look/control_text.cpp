@@ -9,10 +9,14 @@ namespace {
 
 HorizontalAlign HorizontalPlacement(DWORD style, HorizontalAlign otherwise) {
   switch (style & BS_CENTER) {
-    case BS_LEFT: return HorizontalAlign::kLeft;
-    case BS_RIGHT: return HorizontalAlign::kRight;
-    case BS_CENTER: return HorizontalAlign::kCentre;
-    default: return otherwise;
+    case BS_LEFT:
+      return HorizontalAlign::kLeft;
+    case BS_RIGHT:
+      return HorizontalAlign::kRight;
+    case BS_CENTER:
+      return HorizontalAlign::kCentre;
+    default:
+      return otherwise;
   }
 }
 
@@ -32,10 +36,14 @@ std::wstring WindowText(HWND window) {
 
 VerticalAlign VerticalPlacement(DWORD style, VerticalAlign otherwise) {
   switch (style & BS_VCENTER) {
-    case BS_TOP: return VerticalAlign::kTop;
-    case BS_BOTTOM: return VerticalAlign::kBottom;
-    case BS_VCENTER: return VerticalAlign::kCentre;
-    default: return otherwise;
+    case BS_TOP:
+      return VerticalAlign::kTop;
+    case BS_BOTTOM:
+      return VerticalAlign::kBottom;
+    case BS_VCENTER:
+      return VerticalAlign::kCentre;
+    default:
+      return otherwise;
   }
 }
 

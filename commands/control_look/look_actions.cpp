@@ -87,15 +87,22 @@ bool OverFirstHalf(const LookedControl& control, LPARAM lParam) {
 bool Apply(Change change, LookedControl& control, WPARAM wParam, LPARAM lParam) {
   uint32_t& state = control.state;
   switch (change) {
-    case Change::kNone: return true;
+    case Change::kNone:
+      return true;
     case Change::kCheckState:
       SetFlag(state, flag::kChecked, wParam == BST_CHECKED);
       SetFlag(state, flag::kIndeterminate, wParam == BST_INDETERMINATE);
       return true;
-    case Change::kPressedByWParam: SetFlag(state, flag::kPressed, wParam != 0); return true;
-    case Change::kDefaultByWParam: SetFlag(state, flag::kDefault, wParam & BS_DEFPUSHBUTTON); return true;
+    case Change::kPressedByWParam:
+      SetFlag(state, flag::kPressed, wParam != 0);
+      return true;
+    case Change::kDefaultByWParam:
+      SetFlag(state, flag::kDefault, wParam & BS_DEFPUSHBUTTON);
+      return true;
     case Change::kPressedOn:
-    case Change::kPressedOff: SetFlag(state, flag::kPressed, change == Change::kPressedOn); return true;
+    case Change::kPressedOff:
+      SetFlag(state, flag::kPressed, change == Change::kPressedOn);
+      return true;
     case Change::kHotOnWhenCold:
       if (state & flag::kHot) return false;
       state |= flag::kHot;
@@ -119,8 +126,12 @@ uint32_t CommonUpdate(LookedControl& control, UINT message, WPARAM wParam) {
   uint32_t& state = control.state;
   switch (message) {
     case WM_SETFOCUS:
-    case WM_KILLFOCUS: SetFlag(state, flag::kFocused, message == WM_SETFOCUS); return kCallPrevious | kPaint;
-    case WM_ENABLE: SetFlag(state, flag::kDisabled, !wParam); return kCallPrevious | kPaint;
+    case WM_KILLFOCUS:
+      SetFlag(state, flag::kFocused, message == WM_SETFOCUS);
+      return kCallPrevious | kPaint;
+    case WM_ENABLE:
+      SetFlag(state, flag::kDisabled, !wParam);
+      return kCallPrevious | kPaint;
     case WM_MOUSEMOVE: {
       // A button pressed elsewhere and dragged over the control does not light it.
       if ((state & flag::kHot) || (wParam & MK_LBUTTON)) return kCallPreviousAfter;
@@ -133,7 +144,8 @@ uint32_t CommonUpdate(LookedControl& control, UINT message, WPARAM wParam) {
       if (!(state & flag::kHot)) return kCallPreviousAfter;
       state &= ~flag::kHot;
       return kCallPrevious | kPaint;
-    default: return 0;
+    default:
+      return 0;
   }
 }
 

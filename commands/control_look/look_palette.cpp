@@ -82,9 +82,12 @@ constexpr LookPalette kStyle3 = {
 
 const LookPalette& PaletteOf(int style) {
   switch (style) {
-    case 1: return kStyle1;
-    case 2: return kStyle2;
-    default: return kStyle3;
+    case 1:
+      return kStyle1;
+    case 2:
+      return kStyle2;
+    default:
+      return kStyle3;
   }
 }
 

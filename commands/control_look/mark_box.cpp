@@ -11,9 +11,14 @@ constexpr int kTextOffset = 18;
 Rect MarkBox(DWORD style, int width, int height) {
   int top = 0;
   switch (VerticalPlacement(style, VerticalAlign::kTop)) {
-    case VerticalAlign::kTop: break;
-    case VerticalAlign::kCentre: top = (height - kMarkSize) / 2; break;
-    case VerticalAlign::kBottom: top = height - kMarkSize; break;
+    case VerticalAlign::kTop:
+      break;
+    case VerticalAlign::kCentre:
+      top = (height - kMarkSize) / 2;
+      break;
+    case VerticalAlign::kBottom:
+      top = height - kMarkSize;
+      break;
   }
   const int left = (style & BS_LEFTTEXT) ? width - kMarkSize : 0;
   return {left, top, left + kMarkSize, top + kMarkSize};

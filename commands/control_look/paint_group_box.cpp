@@ -19,9 +19,12 @@ constexpr wchar_t kSampleText[] = L"Ag";
 
 int CaptionLeft(DWORD style, int boxWidth, int captionWidth) {
   switch (style & BS_CENTER) {
-    case BS_CENTER: return (boxWidth - captionWidth) / 2;
-    case BS_RIGHT: return boxWidth - kCaptionInset - captionWidth;
-    default: return kCaptionInset;
+    case BS_CENTER:
+      return (boxWidth - captionWidth) / 2;
+    case BS_RIGHT:
+      return boxWidth - kCaptionInset - captionWidth;
+    default:
+      return kCaptionInset;
   }
 }
 

@@ -2,8 +2,8 @@
 // under the mouse showing the hot and pressed states. Joined to a taken-over buddy
 // edit box, the up-down continues that box's frames and disabled state, so the
 // two read as one box.
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include "commands/control_look/arrow_button.h"
 #include "commands/control_look/box_frames.h"

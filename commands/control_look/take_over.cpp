@@ -1,7 +1,7 @@
 #include "commands/control_look/take_over.h"
 
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <string>
 
@@ -60,9 +60,14 @@ uint32_t InitialState(HWND window, LookKind kind) {
     case LookKind::kRadioButton:
       if ((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) state |= flag::kDefault;
       switch (SendMessageW(window, BM_GETCHECK, 0, 0)) {
-        case BST_CHECKED: state |= flag::kChecked; break;
-        case BST_INDETERMINATE: state |= flag::kIndeterminate; break;
-        default: break;
+        case BST_CHECKED:
+          state |= flag::kChecked;
+          break;
+        case BST_INDETERMINATE:
+          state |= flag::kIndeterminate;
+          break;
+        default:
+          break;
       }
       break;
     case LookKind::kEdit:
@@ -72,7 +77,8 @@ uint32_t InitialState(HWND window, LookKind kind) {
       if (style & UDS_HORZ) state |= flag::kHorizontal;
       state |= JoinBuddy(window, style);
       break;
-    default: break;
+    default:
+      break;
   }
   return state;
 }

@@ -30,8 +30,6 @@ void RemoveAllSpacesCommand(MDATA* result, int count, MDATA* args) {
 }
 
 // The runtime recorded it at start-up, cut at the last backslash of the wide path.
-void ProgramDirectoryCommand(MDATA* result, int, MDATA*) {
-  SetText(result, CoreLibraryLink().ProgramDirectory());
-}
+void ProgramDirectoryCommand(MDATA* result, int, MDATA*) { SetText(result, CoreLibraryLink().ProgramDirectory()); }
 
 }  // namespace vx

@@ -39,7 +39,8 @@ bool Application::PreTranslateMessage(MSG* message) {
 bool Application::WalkPreTranslateTree(MSG* message, bool askWindows) {
   for (HWND window = message->hwnd; window; window = GetParent(window)) {
     WindowObject* object = WindowObject::FromHandlePermanent(window);
-    if (!object && askWindows) object = reinterpret_cast<WindowObject*>(SendMessageW(window, kQueryWindowObjectMessage, 0, 0));
+    if (!object && askWindows)
+      object = reinterpret_cast<WindowObject*>(SendMessageW(window, kQueryWindowObjectMessage, 0, 0));
     if (object && object->PreTranslateMessage(message)) return true;
     if (!(GetWindowLongW(window, GWL_STYLE) & WS_CHILD)) break;  // a top-level window ends the walk
   }

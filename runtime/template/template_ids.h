@@ -18,8 +18,6 @@ constexpr uint32_t kMenuItemKind = 2;
 // Valid only with non-zero class bits and non-zero low 24 bits.
 constexpr bool IsValidId(uint32_t id) { return IdClass(id) != 0 && (id & 0xFFFFFF) != 0; }
 constexpr bool IsWindowId(uint32_t id) { return IsValidId(id) && IdClass(id) == kWindowClass; }
-constexpr bool IsMenuItemId(uint32_t id) {
-  return IdClass(id) == kItemClass && IdKind(id) == kMenuItemKind;
-}
+constexpr bool IsMenuItemId(uint32_t id) { return IdClass(id) == kItemClass && IdKind(id) == kMenuItemKind; }
 
 }  // namespace vx

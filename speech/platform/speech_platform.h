@@ -43,8 +43,7 @@ constexpr HRESULT kSpeechUnsupportedFormat = static_cast<HRESULT>(0x80045003);
 inline constexpr wchar_t kVoiceCategoryId[] = L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Speech\\Voices";
 
 // The format id of WAVEFORMATEX-described audio (SAPI's SPDFID_WaveFormatEx).
-constexpr GUID kWaveFormatExFormatId = {
-    0xC31ADBAE, 0x527F, 0x4ff5, {0xA2, 0x30, 0xF6, 0x2B, 0xB6, 0x1F, 0xF7, 0x0C}};
+constexpr GUID kWaveFormatExFormatId = {0xC31ADBAE, 0x527F, 0x4ff5, {0xA2, 0x30, 0xF6, 0x2B, 0xB6, 0x1F, 0xF7, 0x0C}};
 
 // The notify callback, with SAPI's signature (SPNOTIFYCALLBACK).
 using SpeechNotifyCallback = void(__stdcall*)(WPARAM, LPARAM);
@@ -105,8 +104,7 @@ class SpeechVoice {
   virtual HRESULT SetInterest(uint64_t eventInterest, uint64_t queuedInterest) = 0;
   // The callback runs on the calling thread, from its message loop, after events
   // were queued. A null callback stops notification.
-  virtual HRESULT SetNotifyCallbackFunction(SpeechNotifyCallback callback, WPARAM wParam,
-                                            LPARAM lParam) = 0;
+  virtual HRESULT SetNotifyCallbackFunction(SpeechNotifyCallback callback, WPARAM wParam, LPARAM lParam) = 0;
   // Fetches up to count queued events: S_OK when count were returned, S_FALSE when
   // fewer (none once the queue is empty).
   virtual HRESULT GetEvents(ULONG count, SpeechEvent* events, ULONG* fetched) = 0;
@@ -142,9 +140,8 @@ class SpeechPlatform {
   virtual HRESULT CreateVoice(std::unique_ptr<SpeechVoice>* voice) = 0;
   // A stream writing a RIFF/WAVE file of that format, for SetOutput. The format's
   // cbSize extra bytes follow it in memory, as GetFormatBlock gives them.
-  virtual HRESULT BindToFile(const wchar_t* path, int fileMode, const GUID& formatId,
-                             const WAVEFORMATEX& format, uint64_t eventInterest,
-                             std::shared_ptr<OutputStream>* stream) = 0;
+  virtual HRESULT BindToFile(const wchar_t* path, int fileMode, const GUID& formatId, const WAVEFORMATEX& format,
+                             uint64_t eventInterest, std::shared_ptr<OutputStream>* stream) = 0;
   virtual HRESULT GetCategoryFromId(const wchar_t* categoryId, bool createIfMissing,
                                     std::unique_ptr<VoiceCategory>* category) = 0;
 };

@@ -32,8 +32,7 @@ std::unique_ptr<SpeechPlatform> ChooseSpeechPlatform(std::unique_ptr<SpeechPlatf
 }
 
 std::unique_ptr<SpeechPlatform> CreateSpeechPlatform() {
-  return ChooseSpeechPlatform(CreateSapiSpeechPlatform(),
-                              [] { return CreateBuiltInSpeechPlatform(); });
+  return ChooseSpeechPlatform(CreateSapiSpeechPlatform(), [] { return CreateBuiltInSpeechPlatform(); });
 }
 
 }  // namespace vx

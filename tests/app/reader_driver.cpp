@@ -40,9 +40,7 @@ HWND WithText(HWND window, const wchar_t* className, const wchar_t* text) {
   return nullptr;
 }
 
-HWND At(const std::vector<HWND>& controls, size_t index) {
-  return index < controls.size() ? controls[index] : nullptr;
-}
+HWND At(const std::vector<HWND>& controls, size_t index) { return index < controls.size() ? controls[index] : nullptr; }
 
 bool PutOnClipboard(const std::wstring& text) {
   if (!PumpUntil([] { return OpenClipboard(nullptr) != FALSE; })) return false;

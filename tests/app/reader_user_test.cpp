@@ -13,8 +13,8 @@
 
 #include "tests/app/reader_driver.h"
 #include "tests/speech/sink_recording.h"
-#include "tests/support/wav_reader.h"
 #include "tests/support/user_input.h"
+#include "tests/support/wav_reader.h"
 
 namespace vx::test {
 namespace {
@@ -137,10 +137,10 @@ TEST_F(ReaderUser, SlidersAtTheirEndsByKeyboardAndMouseSetLabelAndProgress) {
   };
   // Each row moves its slider away from where the row before left it.
   const Row rows[] = {
-      {true, kHome, 1, 1, L"音量: 2%"},          {true, kMouseRight, 50, 50, L"音量: 100%"},
-      {true, kMouseLeft, 1, 1, L"音量: 2%"},     {true, kEnd, 50, 50, L"音量: 100%"},
-      {false, kMouseLeft, 1, 0, L"语速: 0%"},    {false, kEnd, 21, 20, L"语速: 100%"},
-      {false, kHome, 1, 0, L"语速: 0%"},         {false, kMouseRight, 21, 20, L"语速: 100%"},
+      {true, kHome, 1, 1, L"音量: 2%"},       {true, kMouseRight, 50, 50, L"音量: 100%"},
+      {true, kMouseLeft, 1, 1, L"音量: 2%"},  {true, kEnd, 50, 50, L"音量: 100%"},
+      {false, kMouseLeft, 1, 0, L"语速: 0%"}, {false, kEnd, 21, 20, L"语速: 100%"},
+      {false, kHome, 1, 0, L"语速: 0%"},      {false, kMouseRight, 21, 20, L"语速: 100%"},
   };
   Open();
   for (const Row& row : rows) {

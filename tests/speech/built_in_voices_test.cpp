@@ -58,9 +58,9 @@ TEST_F(BuiltInVoicesTest, TheDefaultValueServesOtherLanguages) {
 
 TEST_F(BuiltInVoicesTest, OnlyTheVoiceCategoryExists) {
   std::unique_ptr<VoiceCategory> category;
-  EXPECT_EQ(platform_->GetCategoryFromId(L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Speech\\Recognizers", false,
-                                         &category),
-            kSpeechNotFound);
+  EXPECT_EQ(
+      platform_->GetCategoryFromId(L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Speech\\Recognizers", false, &category),
+      kSpeechNotFound);
   EXPECT_FALSE(category);
 }
 
@@ -101,8 +101,10 @@ bool CopyTree(const std::wstring& from, const std::wstring& to) {
   do {
     std::wstring name = found.cFileName;
     if (name == L"." || name == L"..") continue;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ok = CopyTree(from + L"\\" + name, to + L"\\" + name);
-    else ok = CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE);
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+      ok = CopyTree(from + L"\\" + name, to + L"\\" + name);
+    else
+      ok = CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE);
   } while (ok && FindNextFileW(search, &found));
   FindClose(search);
   return ok;
@@ -151,8 +153,8 @@ Heard ListAndSpeak(const std::wstring& folder) {
     EXPECT_EQ(voice->SetVoice(token), S_OK);
     std::wstring path = folder + L"\\朗读.wav";
     std::shared_ptr<OutputStream> file;
-    EXPECT_EQ(platform->BindToFile(path.c_str(), kFileModeCreateAlways, kWaveFormatExFormatId,
-                                   espeak::EngineFormat(), 0, &file),
+    EXPECT_EQ(platform->BindToFile(path.c_str(), kFileModeCreateAlways, kWaveFormatExFormatId, espeak::EngineFormat(),
+                                   0, &file),
               S_OK);
     EXPECT_EQ(voice->SetOutput(file, true), S_OK);
     EXPECT_EQ(voice->Speak(L"你好, hello", 0, nullptr), S_OK);

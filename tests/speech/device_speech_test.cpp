@@ -15,8 +15,7 @@ namespace vx::test {
 namespace {
 
 const wchar_t kHelloWorld[] = L"你好，世界";
-const wchar_t kLongText[] =
-    L"春天来了，花都开了，小鸟在树上唱歌。今天天气很好，我们一起去公园散步吧。";
+const wchar_t kLongText[] = L"春天来了，花都开了，小鸟在树上唱歌。今天天气很好，我们一起去公园散步吧。";
 
 constexpr uint64_t kStartAndEnd = kStartAndEndInterest;
 
@@ -40,7 +39,9 @@ class DeviceSpeechTest : public SpeechFixture {
 
   size_t Mark() const { return sink_.Mark(); }
   double RmsBetween(size_t from, size_t to) const { return sink_.RmsBetween(from, to); }
-  void Wait(DWORD milliseconds) { PumpMessagesUntil([] { return false; }, milliseconds); }
+  void Wait(DWORD milliseconds) {
+    PumpMessagesUntil([] { return false; }, milliseconds);
+  }
 
   SinkRecording sink_;
   std::vector<ULONG> ended_;
@@ -104,8 +105,10 @@ TEST_F(DeviceSpeechTest, PauseAndResumeHammeredWhileSpeaking) {
   for (int t = 0; t < 4; ++t) {
     hammers.emplace_back([&, t] {
       while (go) {
-        if (t % 2) voice_->Pause();
-        else voice_->Resume();
+        if (t % 2)
+          voice_->Pause();
+        else
+          voice_->Resume();
         Sleep(t);
       }
     });

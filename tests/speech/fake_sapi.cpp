@@ -73,30 +73,29 @@ class FakeToken : public FakeObject<ISpObjectToken> {
     std::memcpy(*value, found->second.c_str(), bytes);
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE SetData(LPCWSTR, ULONG, const BYTE*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE GetData(LPCWSTR, ULONG*, BYTE*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE SetStringValue(LPCWSTR, LPCWSTR) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE SetDWORD(LPCWSTR, DWORD) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE GetDWORD(LPCWSTR, DWORD*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE OpenKey(LPCWSTR, ISpDataKey**) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE CreateKey(LPCWSTR, ISpDataKey**) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE DeleteKey(LPCWSTR) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE DeleteValue(LPCWSTR) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE EnumKeys(ULONG, LPWSTR*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE EnumValues(ULONG, LPWSTR*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE SetId(LPCWSTR, LPCWSTR, WINBOOL) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE GetId(LPWSTR*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE GetCategory(ISpObjectTokenCategory**) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, DWORD, REFIID, void**) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE GetStorageFileName(REFCLSID, LPCWSTR, LPCWSTR, ULONG, LPWSTR*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE RemoveStorageFileName(REFCLSID, LPCWSTR, WINBOOL) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE Remove(const CLSID*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE IsUISupported(LPCWSTR, void*, ULONG, IUnknown*, WINBOOL*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE DisplayUI(HWND, LPCWSTR, LPCWSTR, void*, ULONG, IUnknown*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE MatchesAttributes(LPCWSTR, WINBOOL*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE SetData(LPCWSTR, ULONG, const BYTE*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      GetData(LPCWSTR, ULONG*, BYTE*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      SetStringValue(LPCWSTR, LPCWSTR) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      SetDWORD(LPCWSTR, DWORD) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      GetDWORD(LPCWSTR, DWORD*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      OpenKey(LPCWSTR, ISpDataKey**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      CreateKey(LPCWSTR, ISpDataKey**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      DeleteKey(LPCWSTR) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      DeleteValue(LPCWSTR) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      EnumKeys(ULONG, LPWSTR*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      EnumValues(ULONG, LPWSTR*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      SetId(LPCWSTR, LPCWSTR, WINBOOL) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      GetId(LPWSTR*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      GetCategory(ISpObjectTokenCategory**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      CreateInstance(IUnknown*, DWORD, REFIID, void**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      GetStorageFileName(REFCLSID, LPCWSTR, LPCWSTR, ULONG, LPWSTR*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      RemoveStorageFileName(REFCLSID, LPCWSTR, WINBOOL) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      Remove(const CLSID*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      IsUISupported(LPCWSTR, void*, ULONG, IUnknown*, WINBOOL*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      DisplayUI(HWND, LPCWSTR, LPCWSTR, void*, ULONG, IUnknown*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      MatchesAttributes(LPCWSTR, WINBOOL*) override VX_UNUSED_CALL
 
- protected:
-  bool Supports(REFIID id) const override {
+      protected : bool Supports(REFIID id) const override {
     return IsEqualIID(id, IID_ISpObjectToken) || IsEqualIID(id, IID_ISpDataKey) || IsEqualIID(id, IID_IUnknown);
   }
 
@@ -125,13 +124,12 @@ class FakeTokenEnum : public FakeObject<IEnumSpObjectTokens> {
     *count = static_cast<ULONG>(sapi_.tokens.size());
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE Skip(ULONG) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE Reset() override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE Clone(IEnumSpObjectTokens**) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE Item(ULONG, ISpObjectToken**) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE Skip(ULONG) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      Reset() override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      Clone(IEnumSpObjectTokens**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      Item(ULONG, ISpObjectToken**) override VX_UNUSED_CALL
 
- protected:
-  bool Supports(REFIID id) const override {
+      protected : bool Supports(REFIID id) const override {
     return IsEqualIID(id, IID_IEnumSpObjectTokens) || IsEqualIID(id, IID_IUnknown);
   }
 
@@ -154,27 +152,25 @@ class FakeCategory : public FakeObject<ISpObjectTokenCategory> {
     *tokens = new FakeTokenEnum(sapi_);
     return sapi_.enumAnswer;
   }
-  HRESULT STDMETHODCALLTYPE GetId(LPWSTR*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE GetDataKey(SPDATAKEYLOCATION, ISpDataKey**) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE SetDefaultTokenId(LPCWSTR) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE GetDefaultTokenId(LPWSTR*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE SetData(LPCWSTR, ULONG, const BYTE*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE GetData(LPCWSTR, ULONG*, BYTE*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE SetStringValue(LPCWSTR, LPCWSTR) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE GetStringValue(LPCWSTR, LPWSTR*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE SetDWORD(LPCWSTR, DWORD) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE GetDWORD(LPCWSTR, DWORD*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE OpenKey(LPCWSTR, ISpDataKey**) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE CreateKey(LPCWSTR, ISpDataKey**) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE DeleteKey(LPCWSTR) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE DeleteValue(LPCWSTR) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE EnumKeys(ULONG, LPWSTR*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE EnumValues(ULONG, LPWSTR*) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE GetId(LPWSTR*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      GetDataKey(SPDATAKEYLOCATION, ISpDataKey**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      SetDefaultTokenId(LPCWSTR) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      GetDefaultTokenId(LPWSTR*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      SetData(LPCWSTR, ULONG, const BYTE*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      GetData(LPCWSTR, ULONG*, BYTE*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      SetStringValue(LPCWSTR, LPCWSTR) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      GetStringValue(LPCWSTR, LPWSTR*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      SetDWORD(LPCWSTR, DWORD) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      GetDWORD(LPCWSTR, DWORD*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      OpenKey(LPCWSTR, ISpDataKey**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      CreateKey(LPCWSTR, ISpDataKey**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      DeleteKey(LPCWSTR) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      DeleteValue(LPCWSTR) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      EnumKeys(ULONG, LPWSTR*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      EnumValues(ULONG, LPWSTR*) override VX_UNUSED_CALL
 
- protected:
-  bool Supports(REFIID id) const override {
-    return IsEqualIID(id, IID_ISpObjectTokenCategory) || IsEqualIID(id, IID_ISpDataKey) ||
-           IsEqualIID(id, IID_IUnknown);
+      protected : bool Supports(REFIID id) const override {
+    return IsEqualIID(id, IID_ISpObjectTokenCategory) || IsEqualIID(id, IID_ISpDataKey) || IsEqualIID(id, IID_IUnknown);
   }
 };
 
@@ -192,31 +188,31 @@ class FakeStream : public FakeObject<ISpStream> {
     std::memcpy(*format, sapi_.outputFormat.data(), sapi_.outputFormat.size());
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE BindToFile(LPCWSTR path, SPFILEMODE mode, const GUID* formatId,
-                                       const WAVEFORMATEX* format, ULONGLONG interest) override {
+  HRESULT STDMETHODCALLTYPE BindToFile(LPCWSTR path, SPFILEMODE mode, const GUID* formatId, const WAVEFORMATEX* format,
+                                       ULONGLONG interest) override {
     Log(name_ + ".BindToFile(" + Narrow(path) + "," + std::to_string(mode) + "," + GuidText(*formatId) + "," +
         Hex(interest) + ")");
     const BYTE* bytes = reinterpret_cast<const BYTE*>(format);
     sapi_.boundFormat.assign(bytes, bytes + sizeof(WAVEFORMATEX) + format->cbSize);
     return sapi_.bindAnswer;
   }
-  HRESULT STDMETHODCALLTYPE SetBaseStream(IStream*, REFGUID, const WAVEFORMATEX*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE GetBaseStream(IStream**) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE Close() override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE Read(void*, ULONG, ULONG*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE Write(const void*, ULONG, ULONG*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE Seek(LARGE_INTEGER, DWORD, ULARGE_INTEGER*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE SetSize(ULARGE_INTEGER) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE CopyTo(IStream*, ULARGE_INTEGER, ULARGE_INTEGER*, ULARGE_INTEGER*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE Commit(DWORD) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE Revert() override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE LockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE UnlockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE Stat(STATSTG*, DWORD) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE Clone(IStream**) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE SetBaseStream(IStream*, REFGUID,
+                                          const WAVEFORMATEX*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      GetBaseStream(IStream**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      Close() override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      Read(void*, ULONG, ULONG*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      Write(const void*, ULONG, ULONG*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      Seek(LARGE_INTEGER, DWORD, ULARGE_INTEGER*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      SetSize(ULARGE_INTEGER) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      CopyTo(IStream*, ULARGE_INTEGER, ULARGE_INTEGER*,
+             ULARGE_INTEGER*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      Commit(DWORD) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      Revert() override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      LockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      UnlockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      Stat(STATSTG*, DWORD) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE Clone(IStream**) override VX_UNUSED_CALL
 
- protected:
-  bool Supports(REFIID id) const override {
+      protected : bool Supports(REFIID id) const override {
     return IsEqualIID(id, IID_ISpStream) || IsEqualIID(id, IID_ISpStreamFormat) || IsEqualIID(id, IID_IStream) ||
            IsEqualIID(id, IID_ISequentialStream) || IsEqualIID(id, IID_IUnknown);
   }
@@ -335,31 +331,33 @@ class FakeVoice : public FakeObject<ISpVoice> {
     *token = token_ >= 0 ? new FakeToken(sapi_, static_cast<size_t>(token_)) : nullptr;
     return token_ >= 0 ? S_OK : static_cast<HRESULT>(0x8004503A);  // SPERR_NOT_FOUND
   }
-  HRESULT STDMETHODCALLTYPE SetNotifySink(ISpNotifySink*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE SetNotifyWindowMessage(HWND, UINT, WPARAM, LPARAM) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE SetNotifyCallbackInterface(ISpNotifyCallback*, WPARAM, LPARAM) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE SetNotifyWin32Event() override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE WaitForNotifyEvent(DWORD) override VX_UNUSED_CALL
-  HANDLE STDMETHODCALLTYPE GetNotifyEventHandle() override { return nullptr; }
-  HRESULT STDMETHODCALLTYPE GetInfo(SPEVENTSOURCEINFO*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE GetOutputObjectToken(ISpObjectToken**) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE SpeakStream(IStream*, DWORD, ULONG*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE GetStatus(SPVOICESTATUS*, LPWSTR*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE Skip(LPCWSTR, LONG, ULONG*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE SetPriority(SPVPRIORITY) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE GetPriority(SPVPRIORITY*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE SetAlertBoundary(SPEVENTENUM) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE GetAlertBoundary(SPEVENTENUM*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE SetSyncSpeakTimeout(ULONG) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE GetSyncSpeakTimeout(ULONG*) override VX_UNUSED_CALL
-  HANDLE STDMETHODCALLTYPE SpeakCompleteEvent() override { return nullptr; }
-  HRESULT STDMETHODCALLTYPE IsUISupported(LPCWSTR, void*, ULONG, WINBOOL*) override VX_UNUSED_CALL
-  HRESULT STDMETHODCALLTYPE DisplayUI(HWND, LPCWSTR, LPCWSTR, void*, ULONG) override VX_UNUSED_CALL
+  HRESULT STDMETHODCALLTYPE SetNotifySink(ISpNotifySink*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      SetNotifyWindowMessage(HWND, UINT, WPARAM, LPARAM) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      SetNotifyCallbackInterface(ISpNotifyCallback*, WPARAM, LPARAM) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      SetNotifyWin32Event() override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      WaitForNotifyEvent(DWORD) override VX_UNUSED_CALL HANDLE STDMETHODCALLTYPE GetNotifyEventHandle() override {
+    return nullptr;
+  }
+  HRESULT STDMETHODCALLTYPE GetInfo(SPEVENTSOURCEINFO*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      GetOutputObjectToken(ISpObjectToken**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      SpeakStream(IStream*, DWORD, ULONG*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      GetStatus(SPVOICESTATUS*, LPWSTR*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      Skip(LPCWSTR, LONG, ULONG*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      SetPriority(SPVPRIORITY) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      GetPriority(SPVPRIORITY*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      SetAlertBoundary(SPEVENTENUM) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      GetAlertBoundary(SPEVENTENUM*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      SetSyncSpeakTimeout(ULONG) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      GetSyncSpeakTimeout(ULONG*) override VX_UNUSED_CALL HANDLE STDMETHODCALLTYPE SpeakCompleteEvent() override {
+    return nullptr;
+  }
+  HRESULT STDMETHODCALLTYPE IsUISupported(LPCWSTR, void*, ULONG,
+                                          WINBOOL*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+      DisplayUI(HWND, LPCWSTR, LPCWSTR, void*, ULONG) override VX_UNUSED_CALL
 
- protected:
-  bool Supports(REFIID id) const override {
-    return IsEqualIID(id, IID_ISpVoice) || IsEqualIID(id, IID_ISpEventSource) ||
-           IsEqualIID(id, IID_ISpNotifySource) || IsEqualIID(id, IID_IUnknown);
+      protected : bool Supports(REFIID id) const override {
+    return IsEqualIID(id, IID_ISpVoice) || IsEqualIID(id, IID_ISpEventSource) || IsEqualIID(id, IID_ISpNotifySource) ||
+           IsEqualIID(id, IID_IUnknown);
   }
 
  private:
@@ -385,10 +383,10 @@ FakeSapi::FakeSapi() {
 sapi::ComCreator FakeSapi::Creator() {
   return [this](REFCLSID classId, DWORD context, REFIID interfaceId, void** object) -> HRESULT {
     *object = nullptr;
-    std::string name = IsEqualCLSID(classId, CLSID_SpVoice)                   ? "SpVoice"
-                       : IsEqualCLSID(classId, CLSID_SpStream)                ? "SpStream"
-                       : IsEqualCLSID(classId, CLSID_SpObjectTokenCategory)   ? "SpObjectTokenCategory"
-                                                                              : GuidText(classId);
+    std::string name = IsEqualCLSID(classId, CLSID_SpVoice)                 ? "SpVoice"
+                       : IsEqualCLSID(classId, CLSID_SpStream)              ? "SpStream"
+                       : IsEqualCLSID(classId, CLSID_SpObjectTokenCategory) ? "SpObjectTokenCategory"
+                                                                            : GuidText(classId);
     std::string interfaceName = IsEqualIID(interfaceId, IID_ISpVoice)                 ? "ISpVoice"
                                 : IsEqualIID(interfaceId, IID_ISpStream)              ? "ISpStream"
                                 : IsEqualIID(interfaceId, IID_ISpObjectTokenCategory) ? "ISpObjectTokenCategory"

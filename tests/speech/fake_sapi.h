@@ -3,9 +3,9 @@
 // written to one log, with its arguments, so tests can check the exact calls.
 #pragma once
 
-#include <windows.h>
 #include <mmsystem.h>
 #include <sapi.h>
+#include <windows.h>
 
 #include <cstdint>
 #include <deque>
@@ -32,21 +32,21 @@ struct FakeSapi {
   HRESULT setVoiceAnswer = S_OK;
   HRESULT enumAnswer = S_OK;
   std::vector<FakeTokenValues> tokens;
-  GUID outputFormatId = {};          // the audio output's format
-  std::vector<BYTE> outputFormat;    // WAVEFORMATEX with extra bytes
-  std::deque<uint16_t> queuedEvents;       // of the first voice
-  std::deque<uint16_t> laterVoiceEvents;   // of the voices made after it
+  GUID outputFormatId = {};               // the audio output's format
+  std::vector<BYTE> outputFormat;         // WAVEFORMATEX with extra bytes
+  std::deque<uint16_t> queuedEvents;      // of the first voice
+  std::deque<uint16_t> laterVoiceEvents;  // of the voices made after it
 
   // What the engine handed over. The calls of the first voice object are logged
   // as "Voice.", of the second as "Voice2.", and so on.
-  SPNOTIFYCALLBACK* callback = nullptr;    // of the first voice
+  SPNOTIFYCALLBACK* callback = nullptr;  // of the first voice
   WPARAM callbackWParam = 0;
   LPARAM callbackLParam = 0;
   SPNOTIFYCALLBACK* laterVoiceCallback = nullptr;
   WPARAM laterVoiceWParam = 0;
   int voicesMade = 0;
-  int currentVoice = -1;                   // index among tokens of the voice made current
-  std::vector<BYTE> boundFormat;           // the WAVEFORMATEX block given to BindToFile
+  int currentVoice = -1;          // index among tokens of the voice made current
+  std::vector<BYTE> boundFormat;  // the WAVEFORMATEX block given to BindToFile
   int liveObjects = 0;
 
   FakeSapi();

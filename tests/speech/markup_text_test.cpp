@@ -18,9 +18,7 @@ TEST(MarkupTextTest, UnknownReferencesAndLoneAmpersandsStay) {
   EXPECT_EQ(PlainTextFromMarkup(L"R&D &nbsp; &#xZZ;"), L"R&D &nbsp; &#xZZ;");
 }
 
-TEST(MarkupTextTest, AnUnfinishedTagEndsTheText) {
-  EXPECT_EQ(PlainTextFromMarkup(L"你好<volume level="), L"你好");
-}
+TEST(MarkupTextTest, AnUnfinishedTagEndsTheText) { EXPECT_EQ(PlainTextFromMarkup(L"你好<volume level="), L"你好"); }
 
 }  // namespace
 }  // namespace vx

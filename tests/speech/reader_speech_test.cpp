@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "runtime/framework/gbk.h"
+#include "runtime/framework/unit_object.h"
 #include "runtime/runtime_notify.h"
 #include "tests/speech/sink_recording.h"
 #include "tests/speech/speech_fixture.h"
 #include "tests/speech/speech_object.h"
-#include "runtime/framework/unit_object.h"
 
 namespace vx::test {
 namespace {
@@ -56,15 +56,17 @@ intptr_t TestRuntime(int32_t code, intptr_t param1, intptr_t param2) {
   return RuntimeNotify(code, param1, param2);
 }
 
-void Wait(DWORD milliseconds) { PumpMessagesUntil([] { return false; }, milliseconds); }
+void Wait(DWORD milliseconds) {
+  PumpMessagesUntil([] { return false; }, milliseconds);
+}
 
 class ReaderSpeechTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!sink_.usable()) GTEST_SKIP() << "no audio device with a recording sink";
     SpeechLibraryNotify(library_notice::kStart, reinterpret_cast<intptr_t>(&TestRuntime), 0);
-    window_ = CreateWindowW(L"STATIC", L"朗读", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr, nullptr, nullptr,
-                            nullptr);
+    window_ =
+        CreateWindowW(L"STATIC", L"朗读", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr, nullptr, nullptr, nullptr);
     HWND labelWindow = CreateWindowW(L"STATIC", L"标签1", WS_CHILD, 0, 0, 10, 10, window_, nullptr, nullptr, nullptr);
     SetWindowLongPtrW(labelWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LabelProc));
     label = new UnitObject(kWindow, kLabel);

@@ -159,16 +159,16 @@ TEST_F(SapiPlatformTest, SapiThatCannotSpeakGivesTheBuiltInEngine) {
     sapi_.interestAnswer = c.interestAnswer;
     sapi_.enumAnswer = c.enumAnswer;
     sapi_.tokens = c.tokens;
-    std::unique_ptr<SpeechPlatform> chosen = ChooseSpeechPlatform(CreateSapiSpeechPlatform(sapi_.Creator()),
-                                                                  CreateMarker);
+    std::unique_ptr<SpeechPlatform> chosen =
+        ChooseSpeechPlatform(CreateSapiSpeechPlatform(sapi_.Creator()), CreateMarker);
     EXPECT_NE(dynamic_cast<MarkerPlatform*>(chosen.get()), nullptr) << c.what;
   }
 }
 
 TEST_F(SapiPlatformTest, SapiWithoutAVoiceGivesTheBuiltInEngineAndNeitherGivesNull) {
   sapi_.createVoiceAnswer = REGDB_E_CLASSNOTREG;
-  EXPECT_NE(dynamic_cast<MarkerPlatform*>(ChooseSpeechPlatform(CreateSapiSpeechPlatform(sapi_.Creator()),
-                                                              CreateMarker).get()),
+  EXPECT_NE(dynamic_cast<MarkerPlatform*>(
+                ChooseSpeechPlatform(CreateSapiSpeechPlatform(sapi_.Creator()), CreateMarker).get()),
             nullptr);
   EXPECT_EQ(ChooseSpeechPlatform(std::move(platform_), CreateNothing), nullptr);
 }

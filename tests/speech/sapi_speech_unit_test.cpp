@@ -247,7 +247,8 @@ TEST_F(SapiSpeechUnitTest, SpeakToWaveFileIsFalseWhenTheFileOrTheRenderingFails)
   sapi_.bindAnswer = S_OK;
   sapi_.speakAnswer = E_FAIL;
   EXPECT_FALSE(object_->Logical(m::kSpeakToWaveFile, {Int(0), Text("你好"), Text("C:\\a.wav")}));
-  EXPECT_EQ(Calls(sapi_.calls.end() - 2, sapi_.calls.end()), (Calls{"Voice2.Speak(你好,0)", "Voice2.SetOutput(null,1)"}));
+  EXPECT_EQ(Calls(sapi_.calls.end() - 2, sapi_.calls.end()),
+            (Calls{"Voice2.Speak(你好,0)", "Voice2.SetOutput(null,1)"}));
 }
 
 TEST_F(SapiSpeechUnitTest, SpeakToWaveFileRefusesNamesOverTwoHundredFiftyNineUnits) {

@@ -49,8 +49,7 @@ class SpeechFixture : public ::testing::Test {
     WAVEFORMATEX format;
     result = current->GetFormat(&formatId, &format);
     if (FAILED(result)) return result;
-    return platform_->BindToFile(path.c_str(), kFileModeCreateAlways, formatId, format,
-                                 0xEFFFFFFFFFFFFFFFull, file);
+    return platform_->BindToFile(path.c_str(), kFileModeCreateAlways, formatId, format, 0xEFFFFFFFFFFFFFFFull, file);
   }
 
   // Renders text into a file as the speech unit does: bind, switch the output,

@@ -51,9 +51,14 @@ TEST(TextPiecesTest, PiecesEndWhereClausesEnd) {
 }
 
 TEST(TextPiecesTest, ACutNeverSplitsASurrogatePair) {
-  std::wstring text = L"ab\xD83D\xDE00" L"cd";  // a b, one emoji, c d
+  std::wstring text =
+      L"ab\xD83D\xDE00"
+      L"cd";  // a b, one emoji, c d
   if (sizeof(wchar_t) != 2) GTEST_SKIP() << "wchar_t holds whole code points here";
-  EXPECT_EQ(Pieces(text, 1, 3), (std::vector<std::wstring>{L"ab", L"\xD83D\xDE00" L"c", L"d"}));
+  EXPECT_EQ(Pieces(text, 1, 3), (std::vector<std::wstring>{L"ab",
+                                                           L"\xD83D\xDE00"
+                                                           L"c",
+                                                           L"d"}));
 }
 
 }  // namespace

@@ -42,9 +42,7 @@ class VoiceCatalogueTest : public ::testing::Test {
     return *object_;
   }
   // Descriptions in the user's UI language, whatever it is here.
-  static FakeTokenValues Described(const wchar_t* text) {
-    return {{LanguageValueName(UiLanguageId()), text}};
-  }
+  static FakeTokenValues Described(const wchar_t* text) { return {{LanguageValueName(UiLanguageId()), text}}; }
 
   FakeSapi sapi_;
   std::unique_ptr<SpeechObject> object_;

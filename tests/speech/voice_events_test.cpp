@@ -148,8 +148,10 @@ TEST_F(VoiceEventsTest, PauseAndResumeHammeredFromOtherThreadsNeitherCrashesNorL
   for (int t = 0; t < 4; ++t) {
     hammers.emplace_back([&, t] {
       while (go) {
-        if (t % 2) voice_->Pause();
-        else voice_->Resume();
+        if (t % 2)
+          voice_->Pause();
+        else
+          voice_->Resume();
         Sleep(t);
       }
     });

@@ -15,7 +15,10 @@ TEST(LanguageValueName, IsUpperCaseHexWithoutLeadingZeros) {
 TEST(LowerAsciiGbk, LowersAsciiLettersOnly) {
   EXPECT_EQ(LowerAsciiGbk("Microsoft CHINESE 中文"), "microsoft chinese 中文");
   // A double-byte character whose trail byte has the value of 'Z' keeps it.
-  EXPECT_EQ(LowerAsciiGbk("\x81\x5A" "A"), "\x81\x5A" "a");
+  EXPECT_EQ(LowerAsciiGbk("\x81\x5A"
+                          "A"),
+            "\x81\x5A"
+            "a");
 }
 
 TEST(ContainsGbk, MatchesOnlyAtCharacterStarts) {

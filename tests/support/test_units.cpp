@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "contract/notify_codes.h"
-#include "runtime/framework/runtime_link.h"
 #include "runtime/framework/gbk.h"
+#include "runtime/framework/runtime_link.h"
 #include "units/unit_base/unit_events.h"
 #include "units/unit_base/unit_operations.h"
 #include "units/unit_types/core_unit_types.h"

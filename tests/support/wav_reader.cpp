@@ -22,8 +22,8 @@ double WavFile::Rms() const {
 
 WavFile ReadWav(const std::wstring& path) {
   WavFile wav;
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
+  HANDLE file =
+      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return wav;
   std::vector<unsigned char> bytes(GetFileSize(file, nullptr));
   DWORD read = 0;

@@ -153,8 +153,10 @@ int Run(const Options& options) {
   }
   if (!options.wavFile.empty()) {
     if (!speech.Logical(method::kSpeakToWaveFile, {Int(0), Text(text), Text(vx::GbkFromWide(options.wavFile))})) {
-      std::fprintf(stderr, "voxlet-say: rendering into %s failed: the file cannot be created or the speech "
-                   "cannot be made\n", voxlet_say::Utf8FromGbk(vx::GbkFromWide(options.wavFile)).c_str());
+      std::fprintf(stderr,
+                   "voxlet-say: rendering into %s failed: the file cannot be created or the speech "
+                   "cannot be made\n",
+                   voxlet_say::Utf8FromGbk(vx::GbkFromWide(options.wavFile)).c_str());
       return 1;
     }
     return 0;

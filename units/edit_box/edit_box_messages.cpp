@@ -2,8 +2,8 @@
 // spin control's arrows and the single-line frame.
 #include <windows.h>
 
-#include "runtime/framework/text/value_text.h"
 #include "runtime/framework/gbk.h"
+#include "runtime/framework/text/value_text.h"
 #include "units/edit_box/edit_box_input.h"
 #include "units/edit_box/edit_box_spin.h"
 #include "units/edit_box/edit_box_text.h"
@@ -75,7 +75,8 @@ bool EditBoxUnit::OnReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESUL
     // A read-only or disabled edit control asks with WM_CTLCOLORSTATIC.
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
-      *result = AnswerControlColours(reinterpret_cast<HDC>(wParam), data_.textColour, data_.backColour, brush_.handle());
+      *result =
+          AnswerControlColours(reinterpret_cast<HDC>(wParam), data_.textColour, data_.backColour, brush_.handle());
       return true;
     default:
       return false;

@@ -54,8 +54,9 @@ struct UnitOperations {
 
   // One owner at a time: the creator until the control exists, then the window.
   static UnitInstance Create(const uint8_t* record, int32_t recordLength, uint32_t styleBits, void* parent,
-                            uint32_t controlId, uint32_t reserved1, int32_t x, int32_t y, int32_t width, int32_t height,
-                            uint32_t windowId, uint32_t unitId, uint32_t reserved2, int32_t designFlag) {
+                             uint32_t controlId, uint32_t reserved1, int32_t x, int32_t y, int32_t width,
+                             int32_t height, uint32_t windowId, uint32_t unitId, uint32_t reserved2,
+                             int32_t designFlag) {
     auto unit = std::make_unique<UnitClass>(windowId, unitId);
     std::span<const uint8_t> stored;
     if (record && recordLength > 0) stored = {record, static_cast<size_t>(recordLength)};

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "runtime/framework/runtime_link.h"
 #include "runtime/framework/gbk.h"
+#include "runtime/framework/runtime_link.h"
 #include "units/unit_base/unit_events.h"
 #include "units/window/window_navigation.h"
 #include "units/window/window_region.h"
@@ -198,9 +198,7 @@ int32_t WindowUnit::ApplyAlwaysOnTop(WindowUnit& unit, const RawPropertyValue&) 
   return 0;
 }
 
-WindowUnitList WindowUnit::Units() const {
-  return CoreLibraryLink().WindowUnits(windowId());
-}
+WindowUnitList WindowUnit::Units() const { return CoreLibraryLink().WindowUnits(windowId()); }
 
 // Every event below may run a handler that destroys this window: the object
 // lives on until this call returns, so each step checks IsLive() first.

@@ -56,9 +56,12 @@ std::vector<const BuiltInVoice*> InstalledVoices(const std::wstring& dataFolder)
 HRESULT BuiltInVoiceToken::GetStringValue(const wchar_t* valueName, std::wstring* value) {
   if (!value) return E_POINTER;
   const wchar_t* text = nullptr;
-  if (!valueName || !*valueName) text = voice_.description;
-  else if (_wcsicmp(valueName, L"804") == 0) text = voice_.chinese;
-  else if (_wcsicmp(valueName, L"409") == 0) text = voice_.english;
+  if (!valueName || !*valueName)
+    text = voice_.description;
+  else if (_wcsicmp(valueName, L"804") == 0)
+    text = voice_.chinese;
+  else if (_wcsicmp(valueName, L"409") == 0)
+    text = voice_.english;
   if (!text) return kSpeechNotFound;
   *value = text;
   return S_OK;

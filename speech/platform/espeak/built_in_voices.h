@@ -13,12 +13,12 @@
 namespace vx::espeak {
 
 struct BuiltInVoice {
-  const char* espeakName;       // eSpeak's voice; "cmn" reads Latin words as English
-  const wchar_t* voiceFile;     // its files in the data folder
+  const char* espeakName;    // eSpeak's voice; "cmn" reads Latin words as English
+  const wchar_t* voiceFile;  // its files in the data folder
   const wchar_t* dictionary;
-  const wchar_t* description;   // the default value
-  const wchar_t* chinese;       // value "804"
-  const wchar_t* english;       // value "409"
+  const wchar_t* description;  // the default value
+  const wchar_t* chinese;      // value "804"
+  const wchar_t* english;      // value "409"
 };
 
 // Every voice the engine knows: Mandarin first, so it is the default; then English.

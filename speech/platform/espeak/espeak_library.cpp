@@ -51,8 +51,10 @@ int OnSynthesis(short* samples, int count, espeak_EVENT* events) {
 std::wstring SameFolderKey(const std::wstring& folder) {
   DWORD length = GetFullPathNameW(folder.c_str(), 0, nullptr, nullptr);
   std::wstring full(length, L'\0');
-  if (length == 0 || GetFullPathNameW(folder.c_str(), length, full.data(), nullptr) >= length) full = folder;
-  else full.resize(length - 1);
+  if (length == 0 || GetFullPathNameW(folder.c_str(), length, full.data(), nullptr) >= length)
+    full = folder;
+  else
+    full.resize(length - 1);
   while (!full.empty() && (full.back() == L'\\' || full.back() == L'/')) full.pop_back();
   for (wchar_t& c : full) c = static_cast<wchar_t>(std::towlower(c));
   return full;

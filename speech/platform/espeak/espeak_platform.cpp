@@ -22,8 +22,8 @@ class EspeakPlatform : public SpeechPlatform {
     return S_OK;
   }
 
-  HRESULT BindToFile(const wchar_t* path, int fileMode, const GUID& formatId, const WAVEFORMATEX& format,
-                     uint64_t, std::shared_ptr<OutputStream>* stream) override {
+  HRESULT BindToFile(const wchar_t* path, int fileMode, const GUID& formatId, const WAVEFORMATEX& format, uint64_t,
+                     std::shared_ptr<OutputStream>* stream) override {
     if (!stream) return E_POINTER;
     stream->reset();
     if (!IsEqualGUID(formatId, kWaveFormatExFormatId)) return kSpeechUnsupportedFormat;
@@ -33,8 +33,7 @@ class EspeakPlatform : public SpeechPlatform {
     return result;
   }
 
-  HRESULT GetCategoryFromId(const wchar_t* categoryId, bool,
-                            std::unique_ptr<VoiceCategory>* category) override {
+  HRESULT GetCategoryFromId(const wchar_t* categoryId, bool, std::unique_ptr<VoiceCategory>* category) override {
     if (!category) return E_POINTER;
     category->reset();
     // Voices are the only category; there is nothing to create.

@@ -114,8 +114,9 @@ HRESULT EspeakVoice::Speak(const wchar_t* text, DWORD flags, ULONG* streamNumber
 }
 
 bool EspeakVoice::Finished(ULONG streamNumber) const {
-  return currentStream_ != streamNumber &&
-         std::none_of(queue_.begin(), queue_.end(), [&](const Item& item) { return item.streamNumber == streamNumber; });
+  return currentStream_ != streamNumber && std::none_of(queue_.begin(), queue_.end(), [&](const Item& item) {
+           return item.streamNumber == streamNumber;
+         });
 }
 
 void EspeakVoice::Purge() {
@@ -249,9 +250,10 @@ HRESULT EspeakVoice::SpeakItem(const Item& item) {
   if (speed.audioSpeed != 1.0) slower.emplace(kSampleRate, speed.audioSpeed);
   std::vector<TextPiece> pieces = SplitIntoPieces(item.text);
   std::wstring_view text(item.text);
-  pieces.erase(std::remove_if(pieces.begin(), pieces.end(),
-                              [&](const TextPiece& piece) { return !HasSpeech(text.substr(piece.begin, piece.length)); }),
-               pieces.end());
+  pieces.erase(
+      std::remove_if(pieces.begin(), pieces.end(),
+                     [&](const TextPiece& piece) { return !HasSpeech(text.substr(piece.begin, piece.length)); }),
+      pieces.end());
   std::vector<int16_t> samples;
   for (size_t i = 0; i < pieces.size(); ++i) {
     samples.clear();

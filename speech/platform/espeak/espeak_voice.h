@@ -67,7 +67,7 @@ class EspeakVoice : public SpeechVoice {
   bool Deliver(AudioOutput& output, std::vector<int16_t>* samples);
   void RaiseEvent(uint16_t eventId, ULONG streamNumber);
   bool Finished(ULONG streamNumber) const;  // under mutex_
-  void Purge();                              // under mutex_
+  void Purge();                             // under mutex_
 
   // Items, the current item, pausing and stopping.
   mutable std::mutex mutex_;

@@ -19,11 +19,16 @@ void AppendCodePoint(std::wstring& out, unsigned long cp) {
 
 // Decodes the reference "name" of "&name;" into out; false if unknown.
 bool DecodeReference(std::wstring_view name, std::wstring& out) {
-  if (name == L"lt") out += L'<';
-  else if (name == L"gt") out += L'>';
-  else if (name == L"amp") out += L'&';
-  else if (name == L"quot") out += L'"';
-  else if (name == L"apos") out += L'\'';
+  if (name == L"lt")
+    out += L'<';
+  else if (name == L"gt")
+    out += L'>';
+  else if (name == L"amp")
+    out += L'&';
+  else if (name == L"quot")
+    out += L'"';
+  else if (name == L"apos")
+    out += L'\'';
   else if (name.size() > 1 && name[0] == L'#') {
     bool hex = name[1] == L'x' || name[1] == L'X';
     std::wstring digits(name.substr(hex ? 2 : 1));

@@ -18,8 +18,8 @@ NotifyWindow::NotifyWindow(SpeechNotifyCallback callback, WPARAM wParam, LPARAM 
     return RegisterClassW(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
   }();
   if (!registered) return;
-  window_ = CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
+  window_ =
+      CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (window_) SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
@@ -27,8 +27,10 @@ NotifyWindow::~NotifyWindow() {
   if (!window_) return;
   // A message still on its way must find no owner.
   SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-  if (GetWindowThreadProcessId(window_, nullptr) == GetCurrentThreadId()) DestroyWindow(window_);
-  else PostMessageW(window_, WM_CLOSE, 0, 0);
+  if (GetWindowThreadProcessId(window_, nullptr) == GetCurrentThreadId())
+    DestroyWindow(window_);
+  else
+    PostMessageW(window_, WM_CLOSE, 0, 0);
 }
 
 void NotifyWindow::Signal() {

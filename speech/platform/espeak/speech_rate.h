@@ -15,8 +15,8 @@ constexpr int kNormalWordsPerMinute = 175;
 constexpr int kMinimumWordsPerMinute = 80;
 
 struct SpeechSpeed {
-  int wordsPerMinute;   // what eSpeak is given
-  double audioSpeed;    // how fast its audio is played afterwards: 1 as made, below 1 slower
+  int wordsPerMinute;  // what eSpeak is given
+  double audioSpeed;   // how fast its audio is played afterwards: 1 as made, below 1 slower
 };
 
 // How much faster than at rate 0 speech at a rate of -10..10 is meant to be.

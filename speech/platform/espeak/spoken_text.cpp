@@ -27,8 +27,8 @@ std::wstring WideFromCodePage(UINT codePage, DWORD flags, const char* bytes, siz
 // it is valid UTF-8; else GBK (code page 936), the program's own text encoding,
 // whatever the system's ANSI code page.
 HRESULT ReadTextFile(const wchar_t* path, std::wstring* text) {
-  HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file =
+      CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return HRESULT_FROM_WIN32(GetLastError());
   LARGE_INTEGER size{};
   std::vector<char> bytes;
@@ -36,8 +36,8 @@ HRESULT ReadTextFile(const wchar_t* path, std::wstring* text) {
   if (ok) {
     bytes.resize(static_cast<size_t>(size.QuadPart));
     DWORD read = 0;
-    ok = bytes.empty() || (ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
-                           read == bytes.size());
+    ok = bytes.empty() ||
+         (ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) && read == bytes.size());
   }
   CloseHandle(file);
   if (!ok) return E_FAIL;
@@ -73,12 +73,11 @@ HRESULT SpokenText(const wchar_t* text, DWORD flags, std::wstring* spoken) {
 
 std::string Utf8FromWide(std::wstring_view text) {
   if (text.empty()) return {};
-  int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                   nullptr, nullptr);
+  int length =
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
   std::string utf8(length > 0 ? length : 0, '\0');
   if (length > 0) {
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), length,
-                        nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), length, nullptr, nullptr);
   }
   return utf8;
 }

@@ -7,7 +7,14 @@ bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L
 
 bool EndsClauseAlone(wchar_t c) {
   switch (c) {
-    case 0x3002: case 0xFF01: case 0xFF1F: case 0xFF0C: case 0xFF1B: case 0xFF1A: case 0x3001: case 0x2026:
+    case 0x3002:
+    case 0xFF01:
+    case 0xFF1F:
+    case 0xFF0C:
+    case 0xFF1B:
+    case 0xFF1A:
+    case 0x3001:
+    case 0x2026:
       return true;
     default:
       return false;
@@ -20,8 +27,17 @@ bool EndsClauseBeforeBlank(wchar_t c) {
 
 bool IsClosing(wchar_t c) {
   switch (c) {
-    case L'"': case L'\'': case L')': case L']':
-    case 0x201D: case 0x2019: case 0x300D: case 0x300F: case 0xFF09: case 0x3011: case 0x300B:
+    case L'"':
+    case L'\'':
+    case L')':
+    case L']':
+    case 0x201D:
+    case 0x2019:
+    case 0x300D:
+    case 0x300F:
+    case 0xFF09:
+    case 0x3011:
+    case 0x300B:
       return true;
     default:
       return false;

@@ -12,7 +12,7 @@
 namespace vx {
 
 struct TextPiece {
-  size_t begin;   // code units into the text
+  size_t begin;  // code units into the text
   size_t length;
 };
 

@@ -25,9 +25,12 @@ HRESULT WavFileOutput::Create(const wchar_t* path, int fileMode, const WAVEFORMA
   output->reset();
   if (format.wFormatTag != WAVE_FORMAT_PCM || format.nBlockAlign == 0) return kSpeechUnsupportedFormat;
   DWORD disposition;
-  if (fileMode == kFileModeCreateAlways) disposition = CREATE_ALWAYS;
-  else if (fileMode == kFileModeCreate) disposition = CREATE_NEW;
-  else return E_INVALIDARG;
+  if (fileMode == kFileModeCreateAlways)
+    disposition = CREATE_ALWAYS;
+  else if (fileMode == kFileModeCreate)
+    disposition = CREATE_NEW;
+  else
+    return E_INVALIDARG;
   HANDLE file = CreateFileW(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, disposition,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return HRESULT_FROM_WIN32(GetLastError());
@@ -37,8 +40,7 @@ HRESULT WavFileOutput::Create(const wchar_t* path, int fileMode, const WAVEFORMA
   return S_OK;
 }
 
-WavFileOutput::WavFileOutput(HANDLE file, const WAVEFORMATEX& format)
-    : AudioOutput(format), file_(file) {}
+WavFileOutput::WavFileOutput(HANDLE file, const WAVEFORMATEX& format) : AudioOutput(format), file_(file) {}
 
 WavFileOutput::~WavFileOutput() {
   WriteHeader();

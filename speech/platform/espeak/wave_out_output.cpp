@@ -10,8 +10,7 @@ constexpr DWORD kPollMilliseconds = 20;
 
 }  // namespace
 
-WaveOutOutput::WaveOutOutput()
-    : AudioOutput(EngineFormat()), blockDone_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
+WaveOutOutput::WaveOutOutput() : AudioOutput(EngineFormat()), blockDone_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
   for (Block& block : blocks_) block.samples.reserve(kBlockSamples);
 }
 
@@ -37,8 +36,8 @@ HRESULT WaveOutOutput::Open() {
     return S_OK;
   }
   WAVEFORMATEX format = Format();
-  MMRESULT result = waveOutOpen(&device_, WAVE_MAPPER, &format, reinterpret_cast<DWORD_PTR>(blockDone_),
-                                0, CALLBACK_EVENT);
+  MMRESULT result =
+      waveOutOpen(&device_, WAVE_MAPPER, &format, reinterpret_cast<DWORD_PTR>(blockDone_), 0, CALLBACK_EVENT);
   if (result != MMSYSERR_NOERROR) {
     device_ = nullptr;
     return HRESULT_FROM_WIN32(ERROR_DEV_NOT_EXIST);
@@ -46,9 +45,7 @@ HRESULT WaveOutOutput::Open() {
   return S_OK;
 }
 
-bool WaveOutOutput::InFlight(const Block& block) const {
-  return block.queued && !(block.header.dwFlags & WHDR_DONE);
-}
+bool WaveOutOutput::InFlight(const Block& block) const { return block.queued && !(block.header.dwFlags & WHDR_DONE); }
 
 void WaveOutOutput::ReleaseBlock(Block& block) {
   if (block.queued) {
@@ -133,8 +130,10 @@ void WaveOutOutput::Discard() {
 void WaveOutOutput::SetPaused(bool paused) {
   std::lock_guard<std::mutex> lock(deviceMutex_);
   if (!device_) return;
-  if (paused) waveOutPause(device_);
-  else waveOutRestart(device_);
+  if (paused)
+    waveOutPause(device_);
+  else
+    waveOutRestart(device_);
 }
 
 }  // namespace vx::espeak

@@ -44,7 +44,7 @@ class WaveOutOutput : public AudioOutput {
   HWAVEOUT device_ = nullptr;
   HANDLE blockDone_;
   std::array<Block, kBlocks> blocks_;
-  size_t next_ = 0;  // the block being filled
+  size_t next_ = 0;                  // the block being filled
   std::atomic<bool> failed_{false};  // set by the synthesis thread, cleared by Open
 };
 

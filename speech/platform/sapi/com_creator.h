@@ -2,8 +2,8 @@
 // hand in their own creator to put fake SAPI objects behind the engine.
 #pragma once
 
-#include <windows.h>
 #include <objbase.h>
+#include <windows.h>
 
 #include <functional>
 

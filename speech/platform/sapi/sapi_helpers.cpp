@@ -17,9 +17,8 @@ HRESULT StreamFormat::AssignFrom(ISpStreamFormat* stream) {
   return result;
 }
 
-HRESULT SpBindToFile(const ComCreator& create, const wchar_t* fileName, SPFILEMODE mode,
-                     const GUID* formatId, const WAVEFORMATEX* waveFormat, ULONGLONG eventInterest,
-                     ISpStream** stream) {
+HRESULT SpBindToFile(const ComCreator& create, const wchar_t* fileName, SPFILEMODE mode, const GUID* formatId,
+                     const WAVEFORMATEX* waveFormat, ULONGLONG eventInterest, ISpStream** stream) {
   *stream = nullptr;
   ComRef<ISpStream> created;
   HRESULT result = create(CLSID_SpStream, kClassContext, IID_ISpStream, reinterpret_cast<void**>(created.Receive()));

@@ -3,9 +3,9 @@
 // opening a token category, and releasing what an event carries.
 #pragma once
 
-#include <windows.h>
 #include <mmsystem.h>
 #include <sapi.h>
+#include <windows.h>
 
 #include <vector>
 
@@ -26,9 +26,8 @@ struct StreamFormat {
 };
 
 // SPBindToFile: a new SpStream bound to the file.
-HRESULT SpBindToFile(const ComCreator& create, const wchar_t* fileName, SPFILEMODE mode,
-                     const GUID* formatId, const WAVEFORMATEX* waveFormat, ULONGLONG eventInterest,
-                     ISpStream** stream);
+HRESULT SpBindToFile(const ComCreator& create, const wchar_t* fileName, SPFILEMODE mode, const GUID* formatId,
+                     const WAVEFORMATEX* waveFormat, ULONGLONG eventInterest, ISpStream** stream);
 
 // SpGetCategoryFromId: a new SpObjectTokenCategory set to that id.
 HRESULT SpGetCategoryFromId(const ComCreator& create, const wchar_t* categoryId, BOOL createIfMissing,

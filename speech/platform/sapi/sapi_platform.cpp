@@ -79,8 +79,10 @@ class SapiVoiceTokenEnum : public VoiceTokenEnum {
     token->reset();
     ISpObjectToken* next = nullptr;
     HRESULT result = tokens_->Next(1, &next, nullptr);
-    if (result == S_OK && next) *token = std::make_shared<SapiVoiceToken>(next);
-    else if (next) next->Release();
+    if (result == S_OK && next)
+      *token = std::make_shared<SapiVoiceToken>(next);
+    else if (next)
+      next->Release();
     return result;
   }
 
@@ -210,9 +212,9 @@ class SapiPlatform : public SpeechPlatform {
     if (!stream) return E_POINTER;
     stream->reset();
     ISpStream* bound = nullptr;
-    HRESULT result = SpBindToFile(create_, path, static_cast<SPFILEMODE>(fileMode), &formatId,
-                                  IsEqualGUID(formatId, kWaveFormatExFormatId) ? &format : nullptr,
-                                  eventInterest, &bound);
+    HRESULT result =
+        SpBindToFile(create_, path, static_cast<SPFILEMODE>(fileMode), &formatId,
+                     IsEqualGUID(formatId, kWaveFormatExFormatId) ? &format : nullptr, eventInterest, &bound);
     if (bound) *stream = std::make_shared<SapiOutputStream>(bound);
     return result;
   }

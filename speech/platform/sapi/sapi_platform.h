@@ -12,7 +12,6 @@ namespace vx {
 
 // The engine over the COM objects that create makes (by default the registered
 // SAPI classes). Creating the engine creates no object yet.
-std::unique_ptr<SpeechPlatform> CreateSapiSpeechPlatform(
-    sapi::ComCreator create = sapi::CreateWithCoCreateInstance);
+std::unique_ptr<SpeechPlatform> CreateSapiSpeechPlatform(sapi::ComCreator create = sapi::CreateWithCoCreateInstance);
 
 }  // namespace vx

@@ -147,10 +147,17 @@ constexpr ButtonCase kButtonCases[] = {
     {"push button made later", fx::kPushLater, Drive::kNone, {&kNormalRim, &kNormalRim, &kNormalRim}, nullptr},
     {"default push button", fx::kPushDefault, Drive::kNone, {nullptr, &kHotRim, &kFocusedRim3}, nullptr},
     {"pressed push button", fx::kPushPressed, Drive::kNone, {nullptr, nullptr, &kPressedRim3}, &kPressedCentre3},
-    {"checked push-like check box", fx::kPushChecked, Drive::kNone, {&kCheckedRim, &kCheckedRim, &kCheckedRim},
+    {"checked push-like check box",
+     fx::kPushChecked,
+     Drive::kNone,
+     {&kCheckedRim, &kCheckedRim, &kCheckedRim},
      &kPressedCentre3},
-    {"indeterminate push-like check box", fx::kPushIndeterminate, Drive::kNone,
-     {&kCheckedRim, &kCheckedRim, &kCheckedRim}, &kPressedCentre3, true},
+    {"indeterminate push-like check box",
+     fx::kPushIndeterminate,
+     Drive::kNone,
+     {&kCheckedRim, &kCheckedRim, &kCheckedRim},
+     &kPressedCentre3,
+     true},
     {"push button under the mouse", fx::kPush, Drive::kHover, {&kHotRim, &kHotRim, &kHotRim}, &kNormalCentre3},
     {"focused push button", fx::kPush, Drive::kFocus, {nullptr, &kHotRim, &kFocusedRim3}, &kNormalCentre3},
 };
@@ -184,71 +191,113 @@ SIZE CaptionSize(const wchar_t* caption) {
 std::vector<Row> RowsFor(int style) {
   std::vector<Row> rows;
   for (const ButtonCase& c : kButtonCases) rows.push_back(ButtonRow(c, style));
-  rows.push_back({"disabled push button", fx::kPushDisabled, Drive::kNone,
+  rows.push_back({"disabled push button",
+                  fx::kPushDisabled,
+                  Drive::kNone,
                   {At(55, 1, kDisabledFrame), At(55, 2, kDisabledFill), At(6, 6, kDisabledFill),
                    Somewhere(kCaptionArea, kDimText)}});
 
   // Check boxes and radio buttons: the 13-pixel mark at the top left, its inside from (3,3) to (9,9).
   const Drive none = Drive::kNone;
-  rows.insert(rows.end(), {
-      {"check box", fx::kCheck, none, {At(6, 0, kMarkFrame), At(0, 6, kMarkFrame), At(6, 14, kFace)}},
-      {"checked check box", fx::kCheckChecked, none, {At(3, 5, kTick), At(9, 3, kTick)}},
-      {"indeterminate check box", fx::kCheckIndeterminate, none, {At(6, 6, RGB(115, 195, 115))}},
-      {"disabled check box", fx::kCheckDisabled, none, {At(6, 0, kDisabledFrame), At(6, 6, kWhite)}},
-      {"disabled checked check box", fx::kCheckDisabledChecked, none, {At(3, 5, kDisabledTick)}},
-      {"tall check box, no alignment bits: box at the top", fx::kCheckTall, none, {At(6, 0, kMarkFrame), At(6, 20, kFace)}},
-      {"tall check box, BS_VCENTER: box in the middle", fx::kCheckTallCentred, none, {At(6, 13, kMarkFrame), At(6, 0, kFace)}},
-      {"check box, BS_LEFTTEXT: box at the right", fx::kCheckLeftText, none, {At(-7, 0, kMarkFrame), At(6, 0, kFace)}},
-      {"check box under the mouse", fx::kCheck, Drive::kHover, {At(4, 4, RGB(231, 231, 231))}},
-      {"checked check box under the mouse", fx::kCheckChecked, Drive::kHover, {At(4, 4, RGB(247, 247, 247))}},
-      {"radio button", fx::kRadio, none, {At(6, 0, kMarkFrame), At(0, 0, kFace)}},
-      {"checked radio button", fx::kRadioChecked, none, {At(6, 6, kTick)}},
-      {"disabled radio button", fx::kRadioDisabled, none, {At(6, 0, kDisabledFrame), At(6, 3, kFace)}},
-      {"disabled checked radio button", fx::kRadioDisabledChecked, none, {At(6, 6, kDisabledTick)}},
-  });
+  rows.insert(
+      rows.end(),
+      {
+          {"check box", fx::kCheck, none, {At(6, 0, kMarkFrame), At(0, 6, kMarkFrame), At(6, 14, kFace)}},
+          {"checked check box", fx::kCheckChecked, none, {At(3, 5, kTick), At(9, 3, kTick)}},
+          {"indeterminate check box", fx::kCheckIndeterminate, none, {At(6, 6, RGB(115, 195, 115))}},
+          {"disabled check box", fx::kCheckDisabled, none, {At(6, 0, kDisabledFrame), At(6, 6, kWhite)}},
+          {"disabled checked check box", fx::kCheckDisabledChecked, none, {At(3, 5, kDisabledTick)}},
+          {"tall check box, no alignment bits: box at the top",
+           fx::kCheckTall,
+           none,
+           {At(6, 0, kMarkFrame), At(6, 20, kFace)}},
+          {"tall check box, BS_VCENTER: box in the middle",
+           fx::kCheckTallCentred,
+           none,
+           {At(6, 13, kMarkFrame), At(6, 0, kFace)}},
+          {"check box, BS_LEFTTEXT: box at the right",
+           fx::kCheckLeftText,
+           none,
+           {At(-7, 0, kMarkFrame), At(6, 0, kFace)}},
+          {"check box under the mouse", fx::kCheck, Drive::kHover, {At(4, 4, RGB(231, 231, 231))}},
+          {"checked check box under the mouse", fx::kCheckChecked, Drive::kHover, {At(4, 4, RGB(247, 247, 247))}},
+          {"radio button", fx::kRadio, none, {At(6, 0, kMarkFrame), At(0, 0, kFace)}},
+          {"checked radio button", fx::kRadioChecked, none, {At(6, 6, kTick)}},
+          {"disabled radio button", fx::kRadioDisabled, none, {At(6, 0, kDisabledFrame), At(6, 3, kFace)}},
+          {"disabled checked radio button", fx::kRadioDisabledChecked, none, {At(6, 6, kDisabledTick)}},
+      });
 
   // Group boxes: the top edge at half the caption's height, open behind the
   // caption (10 pixels in, or centred), closed without one.
   const int top = CaptionSize(L"分组 Group").cy / 2, centredCaption = (115 - CaptionSize(L"Centred").cx) / 2;
-  rows.insert(rows.end(), {
-      {"group box", fx::kGroup, none, {At(0, 30, kGroupFrame), At(-1, 30, kGroupFrame), At(50, -1, kGroupFrame),
-                                       At(0, -1, kFace), At(5, top, kGroupFrame), At(9, top, kFace)}},
-      {"group box, centred caption", fx::kGroupCentred, none,
-       {At(3, top, kGroupFrame), At(centredCaption - 1, top, kFace)}},
-      {"group box without caption", fx::kGroupEmpty, none, {At(3, top, kGroupFrame), At(57, top, kGroupFrame)}},
-  });
+  rows.insert(
+      rows.end(),
+      {
+          {"group box",
+           fx::kGroup,
+           none,
+           {At(0, 30, kGroupFrame), At(-1, 30, kGroupFrame), At(50, -1, kGroupFrame), At(0, -1, kFace),
+            At(5, top, kGroupFrame), At(9, top, kFace)}},
+          {"group box, centred caption",
+           fx::kGroupCentred,
+           none,
+           {At(3, top, kGroupFrame), At(centredCaption - 1, top, kFace)}},
+          {"group box without caption", fx::kGroupEmpty, none, {At(3, top, kGroupFrame), At(57, top, kGroupFrame)}},
+      });
 
   // Edit boxes (110 x 24) and combo boxes (130 wide): the style's frame, then the
   // inside's colour; combo boxes' drop-down button with its chevron at the right.
   const COLORREF frame = kFrameOf[style], glyph = kGlyphOf[style];
   const int button = GetSystemMetrics(SM_CYVTHUMB);
   const RECT chevron = {130 - button, 4, 130 - 4, 17};
-  rows.insert(rows.end(), {
-      {"edit box, client edge", fx::kEditClientEdge, none,
-       {At(55, 0, frame), At(55, 1, kWindowColour), At(0, 12, frame), At(-1, 12, frame)}},
-      {"edit box, single-line border", fx::kEditBorder, none,
-       {At(55, 0, frame), At(55, 1, kWindowColour), At(-1, 12, frame)}},
-      {"edit box without border: the system's painting", fx::kEditNoBorder, none,
-       {At(55, 0, kWindowColour), At(0, 12, kWindowColour)}},
-      {"read-only edit box", fx::kEditReadOnly, none, {At(55, 0, frame), At(55, 1, kFace)}},
-      {"disabled edit box", fx::kEditDisabled, none, {At(55, 0, kDisabledFrame), At(55, 1, kFace)}},
-      {"up-down joined to its edit box", fx::kUpDownJoined, none,
-       {At(8, 0, frame), At(8, 1, kWindowColour), At(-1, 12, frame), Somewhere({3, 3, 13, 21}, glyph)}},
-      {"drop-down combo box", fx::kComboDropDown, none,
-       {At(65, 0, frame), At(65, 1, kWindowColour), Somewhere(chevron, glyph)}},
-      {"drop-down-list combo box", fx::kComboList, none,
-       {At(65, 0, frame), At(65, 1, kWindowColour), Somewhere(chevron, glyph)}},
-      {"disabled drop-down-list combo box", fx::kComboListDisabled, none,
-       {At(65, 0, kDisabledFrame), At(65, 1, kFace), Somewhere(chevron, kDisabledGlyph)}},
-      {"simple combo box: the system's painting", fx::kComboSimple, none, {NotAt(65, 0, frame)}},
-      // Up-downs: the frame colour behind two arrow buttons, a glyph in each.
-      {"vertical up-down", fx::kUpDownVertical, none,
-       {At(0, 0, frame), At(10, 0, frame), Somewhere({3, 3, 17, 18}, glyph), Somewhere({3, 22, 17, 37}, glyph)}},
-      {"horizontal up-down", fx::kUpDownHorizontal, none,
-       {At(0, 0, frame), Somewhere({3, 3, 18, 17}, glyph), Somewhere({22, 3, 37, 17}, glyph)}},
-      {"disabled up-down", fx::kUpDownDisabled, none,
-       {At(0, 0, kDisabledFrame), Somewhere({3, 3, 17, 37}, kDisabledGlyph)}},
-  });
+  rows.insert(
+      rows.end(),
+      {
+          {"edit box, client edge",
+           fx::kEditClientEdge,
+           none,
+           {At(55, 0, frame), At(55, 1, kWindowColour), At(0, 12, frame), At(-1, 12, frame)}},
+          {"edit box, single-line border",
+           fx::kEditBorder,
+           none,
+           {At(55, 0, frame), At(55, 1, kWindowColour), At(-1, 12, frame)}},
+          {"edit box without border: the system's painting",
+           fx::kEditNoBorder,
+           none,
+           {At(55, 0, kWindowColour), At(0, 12, kWindowColour)}},
+          {"read-only edit box", fx::kEditReadOnly, none, {At(55, 0, frame), At(55, 1, kFace)}},
+          {"disabled edit box", fx::kEditDisabled, none, {At(55, 0, kDisabledFrame), At(55, 1, kFace)}},
+          {"up-down joined to its edit box",
+           fx::kUpDownJoined,
+           none,
+           {At(8, 0, frame), At(8, 1, kWindowColour), At(-1, 12, frame), Somewhere({3, 3, 13, 21}, glyph)}},
+          {"drop-down combo box",
+           fx::kComboDropDown,
+           none,
+           {At(65, 0, frame), At(65, 1, kWindowColour), Somewhere(chevron, glyph)}},
+          {"drop-down-list combo box",
+           fx::kComboList,
+           none,
+           {At(65, 0, frame), At(65, 1, kWindowColour), Somewhere(chevron, glyph)}},
+          {"disabled drop-down-list combo box",
+           fx::kComboListDisabled,
+           none,
+           {At(65, 0, kDisabledFrame), At(65, 1, kFace), Somewhere(chevron, kDisabledGlyph)}},
+          {"simple combo box: the system's painting", fx::kComboSimple, none, {NotAt(65, 0, frame)}},
+          // Up-downs: the frame colour behind two arrow buttons, a glyph in each.
+          {"vertical up-down",
+           fx::kUpDownVertical,
+           none,
+           {At(0, 0, frame), At(10, 0, frame), Somewhere({3, 3, 17, 18}, glyph), Somewhere({3, 22, 17, 37}, glyph)}},
+          {"horizontal up-down",
+           fx::kUpDownHorizontal,
+           none,
+           {At(0, 0, frame), Somewhere({3, 3, 18, 17}, glyph), Somewhere({22, 3, 37, 17}, glyph)}},
+          {"disabled up-down",
+           fx::kUpDownDisabled,
+           none,
+           {At(0, 0, kDisabledFrame), Somewhere({3, 3, 17, 37}, kDisabledGlyph)}},
+      });
   return rows;
 }
 
@@ -268,8 +317,8 @@ void SendMouse(DWORD flags, POINT screen = {}) {
 void MoveMouse(POINT screen) {
   SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen);
   POINT now = {};
-  for (DWORD start = GetTickCount(); GetCursorPos(&now) && (now.x != screen.x || now.y != screen.y) &&
-                                     GetTickCount() - start < 1000;) {
+  for (DWORD start = GetTickCount();
+       GetCursorPos(&now) && (now.x != screen.x || now.y != screen.y) && GetTickCount() - start < 1000;) {
     Sleep(10);
   }
 }
@@ -334,8 +383,8 @@ class ControlLook : public ::testing::Test {
   void PressAndHold(int id) const {
     MoveMouse(CentreOf(id));
     SendMouse(MOUSEEVENTF_LEFTDOWN);
-    for (DWORD start = GetTickCount(); !(SendMessageW(Control(id), BM_GETSTATE, 0, 0) & BST_PUSHED) &&
-                                       GetTickCount() - start < 1000;) {
+    for (DWORD start = GetTickCount();
+         !(SendMessageW(Control(id), BM_GETSTATE, 0, 0) & BST_PUSHED) && GetTickCount() - start < 1000;) {
       Sleep(10);
     }
   }
@@ -430,13 +479,13 @@ TEST_F(ControlLook, StyleZeroGivesEveryWindowItsOwnProcedureBack) {
     bool comboList, takenOver;
   };
   const Window windows[] = {
-      {fx::kPush, false, true}, {fx::kPushLater, false, true}, {fx::kPushChecked, false, true},
-      {fx::kCheck, false, true}, {fx::kRadio, false, true}, {fx::kGroup, false, true},
-      {fx::kEditClientEdge, false, true}, {fx::kEditNoBorder, false, true}, {fx::kUpDownJoined, false, true},
-      {fx::kComboDropDown, false, true}, {fx::kComboDropDown, true, true}, {fx::kComboList, true, true},
+      {fx::kPush, false, true},           {fx::kPushLater, false, true},     {fx::kPushChecked, false, true},
+      {fx::kCheck, false, true},          {fx::kRadio, false, true},         {fx::kGroup, false, true},
+      {fx::kEditClientEdge, false, true}, {fx::kEditNoBorder, false, true},  {fx::kUpDownJoined, false, true},
+      {fx::kComboDropDown, false, true},  {fx::kComboDropDown, true, true},  {fx::kComboList, true, true},
       {fx::kUpDownVertical, false, true}, {fx::kBitmapButton, false, false}, {fx::kComboSimple, false, false},
-      {fx::kComboSimple, true, false}, {fx::kListBox, false, false}, {fx::kScrollBar, false, false},
-      {fx::kProgressBar, false, false}, {fx::kTrackBar, false, false},
+      {fx::kComboSimple, true, false},    {fx::kListBox, false, false},      {fx::kScrollBar, false, false},
+      {fx::kProgressBar, false, false},   {fx::kTrackBar, false, false},
   };
   for (const Window& window : windows) {
     EXPECT_EQ(HasOwnProcedure(window.id, window.comboList), !window.takenOver) << window.id << " " << window.comboList;

@@ -22,12 +22,9 @@ TEST_F(ApplyBorderStyleTest, EachValueSetsItsBitsAndClearsTheOthers) {
     DWORD style;
     DWORD exStyle;
   } cases[] = {
-      {5, WS_BORDER, 0},
-      {1, 0, WS_EX_CLIENTEDGE},
-      {2, 0, WS_EX_DLGMODALFRAME},
-      {4, 0, WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME},
-      {3, 0, WS_EX_STATICEDGE},
-      {0, 0, 0},
+      {5, WS_BORDER, 0},           {1, 0, WS_EX_CLIENTEDGE},
+      {2, 0, WS_EX_DLGMODALFRAME}, {4, 0, WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME},
+      {3, 0, WS_EX_STATICEDGE},    {0, 0, 0},
   };
   for (const auto& c : cases) {
     ApplyBorderStyle(edit, c.value);

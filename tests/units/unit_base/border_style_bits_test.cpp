@@ -13,11 +13,11 @@ void ExpectBits(int32_t borderStyle, uint32_t style, uint32_t exStyle) {
 
 TEST(BorderStyleBits, EachStyleHasItsBits) {
   ExpectBits(0, 0, 0);
-  ExpectBits(1, 0, 0x200);          // sunken: WS_EX_CLIENTEDGE
-  ExpectBits(2, 0, 0x1);            // raised: WS_EX_DLGMODALFRAME
-  ExpectBits(3, 0, 0x20000);        // thin sunken: WS_EX_STATICEDGE
-  ExpectBits(4, 0, 0x201);          // mirror
-  ExpectBits(5, 0x00800000, 0);     // single line: WS_BORDER
+  ExpectBits(1, 0, 0x200);       // sunken: WS_EX_CLIENTEDGE
+  ExpectBits(2, 0, 0x1);         // raised: WS_EX_DLGMODALFRAME
+  ExpectBits(3, 0, 0x20000);     // thin sunken: WS_EX_STATICEDGE
+  ExpectBits(4, 0, 0x201);       // mirror
+  ExpectBits(5, 0x00800000, 0);  // single line: WS_BORDER
 }
 
 TEST(BorderStyleBits, ValuesOutsideTheListAreClamped) {

@@ -20,9 +20,8 @@ class WindowsFixture : public ::testing::Test {
   }
 
   HWND Child(const wchar_t* className, DWORD style, int width = 100, int height = 50) {
-    return CreateWindowExW(0, className, L"", WS_CHILD | WS_CLIPSIBLINGS | style, 10, 10, width, height,
-                           parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(100)),
-                           GetModuleHandleW(nullptr), nullptr);
+    return CreateWindowExW(0, className, L"", WS_CHILD | WS_CLIPSIBLINGS | style, 10, 10, width, height, parent_,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(100)), GetModuleHandleW(nullptr), nullptr);
   }
 
   HWND parent_ = nullptr;

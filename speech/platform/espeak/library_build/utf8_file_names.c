@@ -74,8 +74,7 @@ static void NarrowFindData(const WIN32_FIND_DATAW *wide, WIN32_FIND_DATAA *narro
   narrow->nFileSizeLow = wide->nFileSizeLow;
   narrow->dwReserved0 = wide->dwReserved0;
   narrow->dwReserved1 = wide->dwReserved1;
-  if (!WideCharToMultiByte(CP_UTF8, 0, wide->cFileName, -1, narrow->cFileName, sizeof narrow->cFileName, NULL,
-                           NULL)) {
+  if (!WideCharToMultiByte(CP_UTF8, 0, wide->cFileName, -1, narrow->cFileName, sizeof narrow->cFileName, NULL, NULL)) {
     narrow->cFileName[0] = 0;
   }
   if (!WideCharToMultiByte(CP_UTF8, 0, wide->cAlternateFileName, -1, narrow->cAlternateFileName,

@@ -2,8 +2,8 @@
 // show without a user, and a few controls it leaves alone. Its argument is the
 // look style to start with; tests drive it with the messages of look_fixture.h
 // and read its pixels from the screen. Screenshots of it show the look.
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <cstdlib>
 #include <initializer_list>
@@ -44,29 +44,33 @@ constexpr ControlLayout kControls[] = {
     {kCheckChecked, L"Button", L"Checked", kChild | BS_AUTOCHECKBOX, 0, Column(1), 50, 115, 20},
     {kCheckIndeterminate, L"Button", L"Indeterminate", kChild | BS_AUTO3STATE, 0, Column(2), 50, 115, 20},
     {kCheckDisabled, L"Button", L"Disabled", kChild | WS_DISABLED | BS_AUTOCHECKBOX, 0, Column(3), 50, 115, 20},
-    {kCheckDisabledChecked, L"Button", L"Disabled on", kChild | WS_DISABLED | BS_AUTOCHECKBOX, 0, Column(4), 50, 115, 20},
+    {kCheckDisabledChecked, L"Button", L"Disabled on", kChild | WS_DISABLED | BS_AUTOCHECKBOX, 0, Column(4), 50, 115,
+     20},
     {kCheckTall, L"Button", L"Tall", kChild | BS_AUTOCHECKBOX, 0, Column(5), 50, 115, 40},
     {kCheckTallCentred, L"Button", L"Tall, centred", kChild | BS_AUTOCHECKBOX | BS_VCENTER, 0, Column(6), 50, 115, 40},
     {kCheckLeftText, L"Button", L"Left text", kChild | BS_AUTOCHECKBOX | BS_LEFTTEXT, 0, Column(7), 50, 115, 20},
 
     {kRadio, L"Button", L"Radio", kChild | WS_GROUP | BS_AUTORADIOBUTTON, 0, Column(0), 100, 115, 20},
     {kRadioChecked, L"Button", L"Checked", kChild | WS_GROUP | BS_AUTORADIOBUTTON, 0, Column(1), 100, 115, 20},
-    {kRadioDisabled, L"Button", L"Disabled", kChild | WS_GROUP | WS_DISABLED | BS_AUTORADIOBUTTON, 0, Column(2), 100, 115, 20},
-    {kRadioDisabledChecked, L"Button", L"Disabled on", kChild | WS_GROUP | WS_DISABLED | BS_AUTORADIOBUTTON, 0, Column(3), 100, 115, 20},
+    {kRadioDisabled, L"Button", L"Disabled", kChild | WS_GROUP | WS_DISABLED | BS_AUTORADIOBUTTON, 0, Column(2), 100,
+     115, 20},
+    {kRadioDisabledChecked, L"Button", L"Disabled on", kChild | WS_GROUP | WS_DISABLED | BS_AUTORADIOBUTTON, 0,
+     Column(3), 100, 115, 20},
 
     {kGroup, L"Button", L"分组 Group", kChild | BS_GROUPBOX, 0, Column(0), 130, 240, 60},
     {kGroupCentred, L"Button", L"Centred", kChild | BS_GROUPBOX | BS_CENTER, 0, Column(2), 130, 115, 60},
     {kGroupEmpty, L"Button", L"", kChild | BS_GROUPBOX, 0, Column(3), 130, 115, 60},
     {kGroupDisabled, L"Button", L"Disabled", kChild | WS_DISABLED | BS_GROUPBOX, 0, Column(4), 130, 115, 60},
 
-    {kEditClientEdge, L"Edit", L"Client edge", kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, Column(0), 205, 110, 24},
+    {kEditClientEdge, L"Edit", L"Client edge", kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, Column(0), 205,
+     110, 24},
     {kEditBorder, L"Edit", L"Border", kChild | ES_AUTOHSCROLL, 0, Column(1), 205, 110, 24},
     {kEditNoBorder, L"Edit", L"No border", kChild | ES_AUTOHSCROLL, 0, Column(2), 205, 110, 24},
     {kEditReadOnly, L"Edit", L"Read-only", kChild | ES_READONLY, WS_EX_CLIENTEDGE, Column(3), 205, 110, 24},
     {kEditDisabled, L"Edit", L"Disabled", kChild | WS_DISABLED, WS_EX_CLIENTEDGE, Column(4), 205, 110, 24},
     {kEditWithUpDown, L"Edit", L"5", kChild | ES_NUMBER, WS_EX_CLIENTEDGE, Column(5), 205, 110, 24},
-    {kUpDownJoined, UPDOWN_CLASSW, L"", kChild | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ARROWKEYS, 0,
-     0, 0, 0, 0},
+    {kUpDownJoined, UPDOWN_CLASSW, L"", kChild | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ARROWKEYS, 0, 0,
+     0, 0, 0},
 
     {kComboDropDown, L"ComboBox", L"", kChild | WS_TABSTOP | CBS_DROPDOWN | WS_VSCROLL, 0, Column(0), 245, 130, 150},
     {kComboList, L"ComboBox", L"", kChild | CBS_DROPDOWNLIST | WS_VSCROLL, 0, Column(1) + 15, 245, 130, 150},
@@ -83,7 +87,7 @@ constexpr ControlLayout kControls[] = {
     {kTrackBar, TRACKBAR_CLASSW, L"", kChild, 0, Column(3), 350, 110, 30},
 };
 constexpr ControlLayout kLaterButton = {kPushLater, L"Button", L"Later", kChild | BS_PUSHBUTTON, 0, Column(0) + 60,
-                                        155, 110, 28};
+                                        155,        110,       28};
 constexpr int kClientWidth = Column(8) + 10, kClientHeight = 430;
 
 HWND mainWindow = nullptr;
@@ -173,14 +177,20 @@ LRESULT CALLBACK OnTopProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 LRESULT CALLBACK FixtureProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case kSetLook: return SetLook(static_cast<int>(wParam));
-    case kHasOwnProcedure: return HasOwnProcedure(static_cast<int>(wParam), lParam == 1);
-    case kGdiObjects: return vx::test::GdiObjectCount();
-    case kRepaint: return Repaint(static_cast<int>(wParam));
-    case kFocus: SetFocus(GetDlgItem(window, static_cast<int>(wParam))); return 0;
+    case kSetLook:
+      return SetLook(static_cast<int>(wParam));
+    case kHasOwnProcedure:
+      return HasOwnProcedure(static_cast<int>(wParam), lParam == 1);
+    case kGdiObjects:
+      return vx::test::GdiObjectCount();
+    case kRepaint:
+      return Repaint(static_cast<int>(wParam));
+    case kFocus:
+      SetFocus(GetDlgItem(window, static_cast<int>(wParam)));
+      return 0;
     case kSubclassOnTop:
-      behindOnTop = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-          GetDlgItem(window, static_cast<int>(wParam)), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OnTopProc)));
+      behindOnTop = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(GetDlgItem(window, static_cast<int>(wParam)),
+                                                                GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OnTopProc)));
       return 0;
     case kMark: {
       HWND control = GetDlgItem(window, static_cast<int>(wParam));
@@ -189,8 +199,11 @@ LRESULT CALLBACK FixtureProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       ReleaseDC(control, dc);
       return 0;
     }
-    case WM_DESTROY: PostQuitMessage(0); return 0;
-    default: return DefWindowProcW(window, message, wParam, lParam);
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
   }
 }
 
