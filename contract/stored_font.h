@@ -26,6 +26,9 @@ struct StoredFont {
 };
 #pragma pack(pop)
 constexpr size_t kStoredFontSize = 60;
+
+// The weight a bold font is given, and from which a font counts as bold.
+constexpr int32_t kBoldWeight = 700;
 static_assert(sizeof(StoredFont) == kStoredFontSize);
 
 // The program's view of a font (array index -1 of a font property): escapement,

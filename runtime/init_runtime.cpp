@@ -5,6 +5,7 @@
 
 #include "runtime/framework/gbk.h"
 #include "runtime/framework/module_path.h"
+#include "runtime/framework/window_class.h"
 #include "runtime/heap.h"
 #include "runtime/helper_operations.h"
 #include "runtime/runtime_error.h"
@@ -25,18 +26,9 @@ LRESULT CALLBACK HiddenOwnerProc(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 HWND CreateHiddenOwner() {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSW existing;
-  if (!GetClassInfoW(instance, kHiddenOwnerClass, &existing)) {
-    WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = HiddenOwnerProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    windowClass.lpszClassName = kHiddenOwnerClass;
-    RegisterClassW(&windowClass);
-  }
-  return CreateWindowExW(WS_EX_TOOLWINDOW, kHiddenOwnerClass, L"", 0, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+  EnsureWindowClass({kHiddenOwnerClass, HiddenOwnerProc, 0, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH))});
+  return CreateWindowExW(WS_EX_TOOLWINDOW, kHiddenOwnerClass, L"", 0, 0, 0, 0, 0, nullptr, nullptr,
+                         GetModuleHandleW(nullptr), nullptr);
 }
 
 // The backslash search of a wide path cannot mistake the trail byte of a

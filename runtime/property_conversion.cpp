@@ -6,6 +6,7 @@
 
 #include "contract/values.h"
 #include "runtime/framework/gbk.h"
+#include "runtime/framework/screen_points.h"
 #include "runtime/heap.h"
 #include "runtime/texts.h"
 
@@ -13,16 +14,6 @@ namespace vx {
 namespace {
 
 constexpr char kDefaultFace[] = "宋体";
-
-// Font heights are device units of the screen; sizes are points.
-int ScreenPixelsPerInch() {
-  HDC screen = GetDC(nullptr);
-  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
-}
-int32_t PointsFromHeight(int32_t height) { return MulDiv(height < 0 ? -height : height, 72, ScreenPixelsPerInch()); }
-int32_t HeightFromPoints(int32_t points) { return -MulDiv(points, ScreenPixelsPerInch(), 72); }
 
 // The unit's 60-byte font, or DEFAULT_GUI_FONT described in the same form.
 StoredFont FontOf(const RawPropertyValue* raw) {
@@ -60,15 +51,14 @@ uint64_t FontMember(const StoredFont& font, int32_t arrayIndex) {
   switch (arrayIndex) {
     case -1: {
       auto* record = static_cast<FontRecord*>(Allocate(sizeof(FontRecord)));
-      *record = {font.escapement,        font.weight >= 700,  font.italic != 0,
-                 font.strikeOut != 0,    font.underline != 0, PointsFromHeight(font.height),
-                 CopyText(font.faceName)};
+      *record = {font.escapement,     font.weight >= kBoldWeight,        font.italic != 0,       font.strikeOut != 0,
+                 font.underline != 0, PointsFromFontHeight(font.height), CopyText(font.faceName)};
       return reinterpret_cast<uintptr_t>(record);
     }
     case 0:
       return static_cast<uint32_t>(font.escapement);
     case 1:
-      return font.weight >= 700;
+      return font.weight >= kBoldWeight;
     case 2:
       return font.italic != 0;
     case 3:
@@ -76,7 +66,7 @@ uint64_t FontMember(const StoredFont& font, int32_t arrayIndex) {
     case 4:
       return font.underline != 0;
     case 5:
-      return static_cast<uint32_t>(PointsFromHeight(font.height));
+      return static_cast<uint32_t>(PointsFromFontHeight(font.height));
     case 6:
       return reinterpret_cast<uintptr_t>(CopyText(font.faceName));
     default:
@@ -91,11 +81,11 @@ void SetFontMember(StoredFont& font, uint64_t value, int32_t arrayIndex) {
       const auto* record = reinterpret_cast<const FontRecord*>(static_cast<uintptr_t>(value));
       if (!record) return;
       SetFontMember(font, static_cast<uint32_t>(record->escapement), 0);
-      font.weight = record->bold ? 700 : 0;
+      font.weight = record->bold ? kBoldWeight : 0;
       font.italic = record->italic != 0;
       font.strikeOut = record->strikeOut != 0;
       font.underline = record->underline != 0;
-      font.height = HeightFromPoints(record->size);
+      font.height = FontHeightFromPoints(record->size);
       SetFace(font, record->faceName);
       return;
     }
@@ -105,7 +95,7 @@ void SetFontMember(StoredFont& font, uint64_t value, int32_t arrayIndex) {
       return;
     }
     case 1:
-      font.weight = number ? 700 : 0;
+      font.weight = number ? kBoldWeight : 0;
       return;
     case 2:
       font.italic = number != 0;
@@ -117,7 +107,7 @@ void SetFontMember(StoredFont& font, uint64_t value, int32_t arrayIndex) {
       font.underline = number != 0;
       return;
     case 5:
-      font.height = HeightFromPoints(number);
+      font.height = FontHeightFromPoints(number);
       return;
     case 6:
       SetFace(font, reinterpret_cast<const char*>(static_cast<uintptr_t>(value)));

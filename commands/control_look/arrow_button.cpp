@@ -9,7 +9,7 @@ const ArrowFace& ArrowFaceOf(const LookPalette& palette, bool disabled, bool pre
 
 Rgb GlyphColour(const LookPalette& palette, bool disabled) { return disabled ? shared::kDisabledGlyph : palette.glyph; }
 
-Rect DrawArrowButton(PixelCanvas& pixels, const Rect& button, const ArrowFace& face, Rgb behind) {
+PixelRect DrawArrowButton(PixelCanvas& pixels, const PixelRect& button, const ArrowFace& face, Rgb behind) {
   pixels.Gradient(button, face.edge);
   pixels.Gradient(button.Deflated(1), face.face);
   for (int x : {button.left, button.right - 1}) {

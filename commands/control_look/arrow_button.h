@@ -12,6 +12,6 @@ Rgb GlyphColour(const LookPalette& palette, bool disabled);
 
 // The face's two gradients with the corner pixels in the colour behind the
 // button; returns the area for the glyph.
-Rect DrawArrowButton(PixelCanvas& pixels, const Rect& button, const ArrowFace& face, Rgb behind);
+PixelRect DrawArrowButton(PixelCanvas& pixels, const PixelRect& button, const ArrowFace& face, Rgb behind);
 
 }  // namespace vx::look

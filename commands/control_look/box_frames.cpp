@@ -8,7 +8,7 @@ BoxFrames FramesOf(const LookPalette& palette, bool disabled, bool readOnly) {
   return {disabled ? DisabledFrame() : palette.frame, disabled || readOnly ? ButtonFace() : SystemColour(COLOR_WINDOW)};
 }
 
-Rect DrawBoxFrames(PixelCanvas& pixels, const BoxFrames& frames) {
+PixelRect DrawBoxFrames(PixelCanvas& pixels, const BoxFrames& frames) {
   pixels.Frame(pixels.bounds(), frames.outer);
   pixels.Frame(pixels.bounds().Deflated(1), frames.inner);
   return pixels.bounds().Deflated(2);

@@ -16,6 +16,6 @@ struct BoxFrames {
 BoxFrames FramesOf(const LookPalette& palette, bool disabled, bool readOnly);
 
 // Draws both frames round the picture's edge; returns what lies inside them.
-Rect DrawBoxFrames(PixelCanvas& pixels, const BoxFrames& frames);
+PixelRect DrawBoxFrames(PixelCanvas& pixels, const BoxFrames& frames);
 
 }  // namespace vx::look

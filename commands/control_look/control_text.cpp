@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "commands/control_look/gdi_owners.h"
+#include "runtime/framework/gdi_owners.h"
+#include "runtime/framework/window_text.h"
 
 namespace vx::look {
 namespace {
@@ -27,12 +28,6 @@ int Place(int start, int end, int length, int where) {
 }
 
 }  // namespace
-
-std::wstring WindowText(HWND window) {
-  std::wstring text(static_cast<size_t>(std::max(GetWindowTextLengthW(window), 0)) + 1, L'\0');
-  text.resize(static_cast<size_t>(std::max(GetWindowTextW(window, text.data(), static_cast<int>(text.size())), 0)));
-  return text;
-}
 
 VerticalAlign VerticalPlacement(DWORD style, VerticalAlign otherwise) {
   switch (style & BS_VCENTER) {
@@ -63,7 +58,7 @@ HFONT ControlFont(HWND control) {
 }
 
 RECT DrawControlText(HDC dc, HWND control, const RECT& area, const TextPlacement& placement, COLORREF colour) {
-  const std::wstring text = WindowText(control);
+  const std::wstring text = WindowTextOf(control);
   if (text.empty() || area.right <= area.left || area.bottom <= area.top) return {};
   SelectedObject font(dc, ControlFont(control));
   SetBkMode(dc, TRANSPARENT);

@@ -27,8 +27,6 @@ TextPlacement PushButtonText(DWORD style);
 // as their box sits, unless their style says otherwise.
 TextPlacement MarkText(DWORD style);
 
-std::wstring WindowText(HWND window);
-
 // The control's font, as it answers WM_GETFONT; the system font without one.
 HFONT ControlFont(HWND control);
 

@@ -23,7 +23,7 @@ bool InDisc(int size, int x, int y, double inset) {
 
 }  // namespace
 
-void DrawRoundMark(PixelCanvas& canvas, const Rect& box, const RoundMark& mark) {
+void DrawRoundMark(PixelCanvas& canvas, const PixelRect& box, const RoundMark& mark) {
   const int size = std::min(box.width(), box.height());
   // The ring is the disc's edge: its pixels with a neighbour outside the disc,
   // so it is closed and one pixel thick all round.
@@ -39,7 +39,7 @@ void DrawRoundMark(PixelCanvas& canvas, const Rect& box, const RoundMark& mark) 
   }
 }
 
-void DrawChevronDown(PixelCanvas& canvas, const Rect& area, Rgb colour) {
+void DrawChevronDown(PixelCanvas& canvas, const PixelRect& area, Rgb colour) {
   constexpr int kHalfWidth = 3, kThickness = 3;  // 7 wide, 6 high
   const int centreX = area.left + area.width() / 2;
   const int top = area.top + (area.height() - (kHalfWidth + kThickness)) / 2;
@@ -51,7 +51,7 @@ void DrawChevronDown(PixelCanvas& canvas, const Rect& area, Rgb colour) {
   }
 }
 
-void DrawTriangle(PixelCanvas& canvas, const Rect& area, Pointing pointing, Rgb colour) {
+void DrawTriangle(PixelCanvas& canvas, const PixelRect& area, Pointing pointing, Rgb colour) {
   const bool vertical = pointing == Pointing::kUp || pointing == Pointing::kDown;
   const int along = vertical ? area.height() : area.width();   // the way it points
   const int across = vertical ? area.width() : area.height();  // its base

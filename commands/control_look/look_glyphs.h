@@ -20,14 +20,14 @@ struct RoundMark {
   Corners inside;
   std::optional<Rgb> dot;
 };
-void DrawRoundMark(PixelCanvas& canvas, const Rect& box, const RoundMark& mark);
+void DrawRoundMark(PixelCanvas& canvas, const PixelRect& box, const RoundMark& mark);
 
 // A downward chevron of three stacked one-pixel polylines, centred in the area.
-void DrawChevronDown(PixelCanvas& canvas, const Rect& area, Rgb colour);
+void DrawChevronDown(PixelCanvas& canvas, const PixelRect& area, Rgb colour);
 
 enum class Pointing { kUp, kDown, kLeft, kRight };
 // A small solid triangle of stacked one-pixel lines, centred in the area and
 // shrunk to fit small areas.
-void DrawTriangle(PixelCanvas& canvas, const Rect& area, Pointing pointing, Rgb colour);
+void DrawTriangle(PixelCanvas& canvas, const PixelRect& area, Pointing pointing, Rgb colour);
 
 }  // namespace vx::look

@@ -8,7 +8,7 @@ namespace {
 constexpr int kTextOffset = 18;
 }
 
-Rect MarkBox(DWORD style, int width, int height) {
+PixelRect MarkBox(DWORD style, int width, int height) {
   int top = 0;
   switch (VerticalPlacement(style, VerticalAlign::kTop)) {
     case VerticalAlign::kTop:

@@ -11,7 +11,7 @@ constexpr int kMarkSize = 13;
 
 // The mark's square: at the left edge, or the right edge with BS_LEFTTEXT; at the
 // top unless the style asks for the bottom or the middle.
-Rect MarkBox(DWORD style, int width, int height);
+PixelRect MarkBox(DWORD style, int width, int height);
 // The caption's area: from 18 pixels past the mark's near side to the far edge.
 RECT MarkTextArea(DWORD style, int width, int height);
 

@@ -17,13 +17,13 @@ Rgb IndeterminateFill(uint32_t state) {
 
 }  // namespace
 
-std::optional<Rect> PaintCheckBox(const PaintJob& job) {
+std::optional<PixelRect> PaintCheckBox(const PaintJob& job) {
   const uint32_t state = job.control.state;
   const bool disabled = state & flag::kDisabled, pressed = state & flag::kPressed, hot = state & flag::kHot;
-  PixelCanvas& pixels = job.picture.Pixels();
+  PixelCanvas pixels = CanvasOf(job.picture);
   pixels.Fill(pixels.bounds(), FromColorRef(job.control.parent.backgroundColour));
 
-  const Rect box = MarkBox(GetWindowLongW(job.control.window, GWL_STYLE), pixels.width(), pixels.height());
+  const PixelRect box = MarkBox(GetWindowLongW(job.control.window, GWL_STYLE), pixels.width(), pixels.height());
   pixels.Frame(box, disabled ? DisabledFrame() : shared::kMarkFrame);
   const MarkSets& sets = job.palette.checkBox;
   if (disabled)
@@ -31,7 +31,7 @@ std::optional<Rect> PaintCheckBox(const PaintJob& job) {
   else
     pixels.Gradient(box.Deflated(1), pressed ? sets.pressed : hot ? sets.hot : sets.normal);
 
-  const Rect inner = box.Deflated(3);
+  const PixelRect inner = box.Deflated(3);
   if (state & flag::kIndeterminate) {
     pixels.Fill(inner, IndeterminateFill(state));
   } else {

@@ -7,21 +7,21 @@
 
 namespace vx::look {
 
-std::optional<Rect> PaintComboBox(const PaintJob& job) {
+std::optional<PixelRect> PaintComboBox(const PaintJob& job) {
   const uint32_t state = job.control.state;
   const bool disabled = state & flag::kDisabled;
-  PixelCanvas& pixels = job.picture.Pixels();
+  PixelCanvas pixels = CanvasOf(job.picture);
   const BoxFrames frames = FramesOf(job.palette, disabled, false);
-  const Rect inside = DrawBoxFrames(pixels, frames);
+  const PixelRect inside = DrawBoxFrames(pixels, frames);
 
   // As wide as the box's own button, which the system sizes the same way.
   const int buttonWidth = GetSystemMetrics(SM_CYVTHUMB);
-  const Rect button = {inside.right - buttonWidth, inside.top, inside.right, inside.bottom};
+  const PixelRect button = {inside.right - buttonWidth, inside.top, inside.right, inside.bottom};
   pixels.Frame(button, frames.inner);
   const ArrowFace& face = ArrowFaceOf(job.palette, disabled, state & flag::kPressed, state & flag::kHot);
-  const Rect glyph = DrawArrowButton(pixels, button.Deflated(1), face, frames.inner);
+  const PixelRect glyph = DrawArrowButton(pixels, button.Deflated(1), face, frames.inner);
   DrawChevronDown(pixels, glyph, GlyphColour(job.palette, disabled));
-  return Rect{inside.left, inside.top, button.left, inside.bottom};
+  return PixelRect{inside.left, inside.top, button.left, inside.bottom};
 }
 
 }  // namespace vx::look

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "commands/control_look/control_look.h"
-#include "commands/control_look/gdi_owners.h"
+#include "runtime/framework/gdi_owners.h"
 
 namespace vx::look {
 namespace {
@@ -27,7 +27,7 @@ struct Painter {
   LookKind kind;
   Area area;
   bool (*paints)(const LookedControl&);  // null: always
-  std::optional<Rect> (*paint)(const PaintJob&);
+  std::optional<PixelRect> (*paint)(const PaintJob&);
 };
 
 constexpr Painter kPainters[] = {
@@ -53,10 +53,10 @@ void PaintControl(const LookedControl& control) {
   }
   WindowDc dc(control.window, painter->area);
   if (!dc.get()) return;
-  OffscreenBitmap picture(dc.get(), rect.right - rect.left, rect.bottom - rect.top);
+  OffscreenBitmap picture(dc.get(), {0, 0, rect.right - rect.left, rect.bottom - rect.top});
   if (!picture.ok()) return;
-  const std::optional<Rect> keep = painter->paint({control, PaletteOf(LookStyle()), picture});
-  picture.CopyTo(dc.get(), keep);
+  const std::optional<PixelRect> keep = painter->paint({control, PaletteOf(LookStyle()), picture});
+  picture.Show(dc.get(), keep);
 }
 
 }  // namespace vx::look

@@ -6,7 +6,8 @@
 
 #include "commands/control_look/look_palette.h"
 #include "commands/control_look/looked_control.h"
-#include "commands/control_look/offscreen_bitmap.h"
+#include "commands/control_look/pixel_canvas.h"
+#include "runtime/framework/offscreen_bitmap.h"
 
 namespace vx::look {
 
@@ -20,14 +21,19 @@ struct PaintJob {
   OffscreenBitmap& picture;
 };
 
+// The picture's pixels, GDI's drawing on them finished.
+inline PixelCanvas CanvasOf(const OffscreenBitmap& picture) {
+  return PixelCanvas(picture.Pixels(), picture.area().width(), picture.area().height());
+}
+
 // The painters, one per kind. Each returns the part of the picture to leave to
 // the control's own painting, if any; the rest is copied to the window.
-std::optional<Rect> PaintPushButton(const PaintJob& job);
-std::optional<Rect> PaintCheckBox(const PaintJob& job);
-std::optional<Rect> PaintRadioButton(const PaintJob& job);
-std::optional<Rect> PaintEditFrames(const PaintJob& job);  // edit boxes and drop-down lists
-std::optional<Rect> PaintComboBox(const PaintJob& job);
-std::optional<Rect> PaintUpDown(const PaintJob& job);
-std::optional<Rect> PaintGroupBox(const PaintJob& job);
+std::optional<PixelRect> PaintPushButton(const PaintJob& job);
+std::optional<PixelRect> PaintCheckBox(const PaintJob& job);
+std::optional<PixelRect> PaintRadioButton(const PaintJob& job);
+std::optional<PixelRect> PaintEditFrames(const PaintJob& job);  // edit boxes and drop-down lists
+std::optional<PixelRect> PaintComboBox(const PaintJob& job);
+std::optional<PixelRect> PaintUpDown(const PaintJob& job);
+std::optional<PixelRect> PaintGroupBox(const PaintJob& job);
 
 }  // namespace vx::look

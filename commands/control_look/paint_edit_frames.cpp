@@ -6,11 +6,11 @@
 
 namespace vx::look {
 
-std::optional<Rect> PaintEditFrames(const PaintJob& job) {
+std::optional<PixelRect> PaintEditFrames(const PaintJob& job) {
   const uint32_t state = job.control.state;
   const bool edit = job.control.kind == LookKind::kEdit;
-  PixelCanvas& pixels = job.picture.Pixels();
-  const Rect inside =
+  PixelCanvas pixels = CanvasOf(job.picture);
+  const PixelRect inside =
       DrawBoxFrames(pixels, FramesOf(job.palette, state & flag::kDisabled, edit && (state & flag::kReadOnly)));
   if (edit) {
     const int height = pixels.height(), width = pixels.width();

@@ -5,9 +5,10 @@
 #include <string>
 
 #include "commands/control_look/control_text.h"
-#include "commands/control_look/gdi_owners.h"
 #include "commands/control_look/paint_control.h"
 #include "commands/control_look/system_colours.h"
+#include "runtime/framework/gdi_owners.h"
+#include "runtime/framework/window_text.h"
 
 namespace vx::look {
 namespace {
@@ -30,21 +31,21 @@ int CaptionLeft(DWORD style, int boxWidth, int captionWidth) {
 
 }  // namespace
 
-std::optional<Rect> PaintGroupBox(const PaintJob& job) {
+std::optional<PixelRect> PaintGroupBox(const PaintJob& job) {
   HWND window = job.control.window;
   HDC dc = job.picture.dc();
   SelectedObject font(dc, ControlFont(window));
-  const std::wstring caption = WindowText(window);
+  const std::wstring caption = WindowTextOf(window);
   const std::wstring measuredText = caption.empty() ? kSampleText : caption;
   RECT measured = {};
   DrawTextW(dc, measuredText.c_str(), static_cast<int>(measuredText.size()), &measured, DT_SINGLELINE | DT_CALCRECT);
   const int captionHeight = measured.bottom - measured.top, captionWidth = measured.right - measured.left;
 
-  PixelCanvas& pixels = job.picture.Pixels();
+  PixelCanvas pixels = CanvasOf(job.picture);
   const int width = pixels.width(), height = pixels.height();
   const Rgb background = FromColorRef(job.control.parent.backgroundColour);
   pixels.Fill(pixels.bounds(), background);
-  const Rect frame = {0, captionHeight / 2, width, height};
+  const PixelRect frame = {0, captionHeight / 2, width, height};
   pixels.Frame(frame, shared::kGroupFrame);
   for (int x : {frame.left, frame.right - 1}) {
     for (int y : {frame.top, frame.bottom - 1}) pixels.Set(x, y, background);
@@ -60,7 +61,7 @@ std::optional<Rect> PaintGroupBox(const PaintJob& job) {
                  (job.control.state & flag::kDisabled) ? GetSysColor(COLOR_GRAYTEXT) : job.control.parent.textColour);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_SINGLELINE | DT_NOCLIP);
   }
-  return Rect{1, std::max(frame.top + 1, captionHeight), width - 1, height - 1};
+  return PixelRect{1, std::max(frame.top + 1, captionHeight), width - 1, height - 1};
 }
 
 }  // namespace vx::look

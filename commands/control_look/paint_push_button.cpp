@@ -23,7 +23,7 @@ ButtonSet CentreOf(uint32_t state) {
 
 // Rounds the frame: each corner pixel takes the edge colour, and the pixel
 // diagonally inside it the darkened frame colour.
-void SoftenCorners(PixelCanvas& pixels, const Rect& frame, Rgb edge, Rgb inside) {
+void SoftenCorners(PixelCanvas& pixels, const PixelRect& frame, Rgb edge, Rgb inside) {
   const int xs[] = {frame.left, frame.right - 1}, ys[] = {frame.top, frame.bottom - 1};
   for (int x : xs) {
     for (int y : ys) {
@@ -33,15 +33,15 @@ void SoftenCorners(PixelCanvas& pixels, const Rect& frame, Rgb edge, Rgb inside)
   }
 }
 
-RECT ToRECT(const Rect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+RECT ToRECT(const PixelRect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 }  // namespace
 
-std::optional<Rect> PaintPushButton(const PaintJob& job) {
+std::optional<PixelRect> PaintPushButton(const PaintJob& job) {
   const uint32_t state = job.control.state;
   const bool disabled = state & flag::kDisabled;
-  PixelCanvas& pixels = job.picture.Pixels();
-  const Rect all = pixels.bounds(), frame = all.Deflated(1), band = all.Deflated(2), centre = all.Deflated(4);
+  PixelCanvas pixels = CanvasOf(job.picture);
+  const PixelRect all = pixels.bounds(), frame = all.Deflated(1), band = all.Deflated(2), centre = all.Deflated(4);
   const Rgb face = ButtonFace();
 
   pixels.Fill(all, FromColorRef(job.control.parent.backgroundColour));

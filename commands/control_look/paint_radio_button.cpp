@@ -7,10 +7,10 @@
 
 namespace vx::look {
 
-std::optional<Rect> PaintRadioButton(const PaintJob& job) {
+std::optional<PixelRect> PaintRadioButton(const PaintJob& job) {
   const uint32_t state = job.control.state;
   const bool disabled = state & flag::kDisabled;
-  PixelCanvas& pixels = job.picture.Pixels();
+  PixelCanvas pixels = CanvasOf(job.picture);
   pixels.Fill(pixels.bounds(), FromColorRef(job.control.parent.backgroundColour));
 
   const MarkSets& sets = job.palette.radioButton;

@@ -2,8 +2,9 @@
 // under the mouse showing the hot and pressed states. Joined to a taken-over buddy
 // edit box, the up-down continues that box's frames and disabled state, so the
 // two read as one box.
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include "commands/control_look/arrow_button.h"
 #include "commands/control_look/box_frames.h"
@@ -29,14 +30,14 @@ bool HeldDown(const LookedControl& upDown) {
 
 }  // namespace
 
-std::optional<Rect> PaintUpDown(const PaintJob& job) {
+std::optional<PixelRect> PaintUpDown(const PaintJob& job) {
   const uint32_t state = job.control.state;
   const LookedControl* buddy = JoinedBuddy(job.control);
   const bool disabled = (state & flag::kDisabled) || (buddy && (buddy->state & flag::kDisabled));
-  PixelCanvas& pixels = job.picture.Pixels();
+  PixelCanvas pixels = CanvasOf(job.picture);
   const int width = pixels.width(), height = pixels.height();
 
-  Rect arrows = pixels.bounds().Deflated(1);
+  PixelRect arrows = pixels.bounds().Deflated(1);
   Rgb behind = disabled ? DisabledFrame() : job.palette.frame;
   pixels.Fill(pixels.bounds(), behind);
   if (buddy) {
@@ -52,15 +53,16 @@ std::optional<Rect> PaintUpDown(const PaintJob& job) {
   }
 
   const bool horizontal = state & flag::kHorizontal;
-  const Rect first = horizontal ? Rect{arrows.left, arrows.top, arrows.left + arrows.width() / 2, arrows.bottom}
-                                : Rect{arrows.left, arrows.top, arrows.right, arrows.top + arrows.height() / 2};
-  const Rect second = horizontal ? Rect{first.right, arrows.top, arrows.right, arrows.bottom}
-                                 : Rect{arrows.left, first.bottom, arrows.right, arrows.bottom};
+  const PixelRect first = horizontal
+                              ? PixelRect{arrows.left, arrows.top, arrows.left + arrows.width() / 2, arrows.bottom}
+                              : PixelRect{arrows.left, arrows.top, arrows.right, arrows.top + arrows.height() / 2};
+  const PixelRect second = horizontal ? PixelRect{first.right, arrows.top, arrows.right, arrows.bottom}
+                                      : PixelRect{arrows.left, first.bottom, arrows.right, arrows.bottom};
   const bool pressed = HeldDown(job.control), hot = state & flag::kHot;
   const bool overFirst = state & flag::kFirstHalf;
   const Rgb glyph = GlyphColour(job.palette, disabled);
   struct Half {
-    Rect rect;
+    PixelRect rect;
     bool underMouse;
     Pointing pointing;
   };

@@ -1,6 +1,6 @@
 #include "commands/control_look/parent_colours.h"
 
-#include "commands/control_look/gdi_owners.h"
+#include "runtime/framework/gdi_owners.h"
 
 namespace vx::look {
 

@@ -7,7 +7,7 @@ namespace {
 
 uint32_t Word(Rgb colour) { return (uint32_t{colour.r} << 16) | (uint32_t{colour.g} << 8) | colour.b; }
 
-Rect Clip(const Rect& rect, const Rect& bounds) {
+PixelRect Clip(const PixelRect& rect, const PixelRect& bounds) {
   return {std::max(rect.left, bounds.left), std::max(rect.top, bounds.top), std::min(rect.right, bounds.right),
           std::min(rect.bottom, bounds.bottom)};
 }
@@ -52,8 +52,8 @@ Rgb PixelCanvas::At(int x, int y) const {
   return {static_cast<uint8_t>(word >> 16), static_cast<uint8_t>(word >> 8), static_cast<uint8_t>(word)};
 }
 
-void PixelCanvas::Fill(const Rect& rect, Rgb colour) {
-  Rect area = Clip(rect, bounds());
+void PixelCanvas::Fill(const PixelRect& rect, Rgb colour) {
+  PixelRect area = Clip(rect, bounds());
   if (area.empty()) return;
   const uint32_t word = Word(colour);
   for (int y = area.top; y < area.bottom; ++y) {
@@ -62,7 +62,7 @@ void PixelCanvas::Fill(const Rect& rect, Rgb colour) {
   }
 }
 
-void PixelCanvas::Frame(const Rect& rect, Rgb colour) {
+void PixelCanvas::Frame(const PixelRect& rect, Rgb colour) {
   if (rect.empty()) return;
   Fill({rect.left, rect.top, rect.right, rect.top + 1}, colour);
   Fill({rect.left, rect.bottom - 1, rect.right, rect.bottom}, colour);
@@ -70,8 +70,8 @@ void PixelCanvas::Frame(const Rect& rect, Rgb colour) {
   Fill({rect.right - 1, rect.top, rect.right, rect.bottom}, colour);
 }
 
-void PixelCanvas::Gradient(const Rect& rect, const Corners& corners) {
-  Rect area = Clip(rect, bounds());
+void PixelCanvas::Gradient(const PixelRect& rect, const Corners& corners) {
+  PixelRect area = Clip(rect, bounds());
   if (area.empty()) return;
   const bool vertical = corners.topLeft == corners.topRight && corners.bottomLeft == corners.bottomRight;
   for (int y = area.top; y < area.bottom; ++y) {

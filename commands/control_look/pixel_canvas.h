@@ -6,20 +6,9 @@
 #include <cstdint>
 
 #include "commands/control_look/look_colour.h"
+#include "runtime/framework/pixel_rect.h"
 
 namespace vx::look {
-
-// Half-open like a Windows RECT: right and bottom are outside.
-struct Rect {
-  int left = 0, top = 0, right = 0, bottom = 0;
-
-  constexpr int width() const { return right - left; }
-  constexpr int height() const { return bottom - top; }
-  constexpr bool empty() const { return right <= left || bottom <= top; }
-  constexpr Rect Deflated(int by) const { return {left + by, top + by, right - by, bottom - by}; }
-  constexpr Rect Deflated(int x, int y) const { return {left + x, top + y, right - x, bottom - y}; }
-  friend constexpr bool operator==(const Rect&, const Rect&) = default;
-};
 
 // The colour of a gradient rectangle of the given size at (x, y) inside it. Equal
 // top colours and equal bottom colours make a vertical gradient; otherwise the
@@ -35,15 +24,15 @@ class PixelCanvas {
 
   int width() const { return width_; }
   int height() const { return height_; }
-  Rect bounds() const { return {0, 0, width_, height_}; }
+  PixelRect bounds() const { return {0, 0, width_, height_}; }
 
   // Everything outside the canvas is clipped away.
   void Set(int x, int y, Rgb colour);
   Rgb At(int x, int y) const;  // black outside
-  void Fill(const Rect& rect, Rgb colour);
+  void Fill(const PixelRect& rect, Rgb colour);
   // A one-pixel frame just inside the rectangle.
-  void Frame(const Rect& rect, Rgb colour);
-  void Gradient(const Rect& rect, const Corners& corners);
+  void Frame(const PixelRect& rect, Rgb colour);
+  void Gradient(const PixelRect& rect, const Corners& corners);
 
  private:
   uint32_t* pixels_;

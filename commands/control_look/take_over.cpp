@@ -1,7 +1,8 @@
 #include "commands/control_look/take_over.h"
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <string>
 

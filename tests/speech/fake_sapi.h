@@ -3,9 +3,10 @@
 // written to one log, with its arguments, so tests can check the exact calls.
 #pragma once
 
+#include <windows.h>
+
 #include <mmsystem.h>
 #include <sapi.h>
-#include <windows.h>
 
 #include <cstdint>
 #include <deque>

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "runtime/framework/gbk.h"
+#include "runtime/framework/window_text.h"
 #include "units/combo_box/combo_box_items.h"
 #include "units/combo_box/combo_box_styles.h"
 #include "units/unit_base/unit_events.h"
@@ -44,12 +45,6 @@ int32_t ComboBoxUnit::LiveType() const {
 }
 
 bool ComboBoxUnit::HasEdit() const { return LiveType() != combo_type::kDropDownList; }
-
-std::wstring ComboBoxUnit::WindowText() const {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(handle())) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(handle(), text.data(), static_cast<int>(text.size()))));
-  return text;
-}
 
 void ComboBoxUnit::EditSelection(int32_t& start, int32_t& end) const {
   DWORD first = 0, last = 0;
@@ -173,7 +168,7 @@ int32_t ComboBoxUnit::ApplySelLength(ComboBoxUnit& unit, const RawPropertyValue&
 int32_t ComboBoxUnit::ApplySelectedText(ComboBoxUnit& unit, const RawPropertyValue& value) {
   int32_t start = 0, end = 0;
   unit.EditSelection(start, end);
-  std::wstring text = unit.WindowText();
+  std::wstring text = WindowTextOf(unit.handle());
   if (start >= end || static_cast<size_t>(end) > text.size()) return 0;
   std::wstring inserted = WideFromGbk(value.text);
   text.replace(static_cast<size_t>(start), static_cast<size_t>(end - start), inserted);
@@ -221,7 +216,7 @@ int32_t ComboBoxUnit::Repaint(ComboBoxUnit& unit, const RawPropertyValue&) {
 }
 
 bool ComboBoxUnit::ReadContent(ComboBoxUnit& unit, RawPropertyValue& value) {
-  unit.data_.content = GbkFromWide(unit.WindowText());
+  unit.data_.content = GbkWindowTextOf(unit.handle());
   value.text = unit.data_.content.c_str();
   return true;
 }
@@ -244,7 +239,7 @@ bool ComboBoxUnit::ReadSelLength(ComboBoxUnit& unit, RawPropertyValue& value) {
 bool ComboBoxUnit::ReadSelectedText(ComboBoxUnit& unit, RawPropertyValue& value) {
   int32_t start = 0, end = 0;
   unit.EditSelection(start, end);
-  std::wstring text = unit.WindowText();
+  std::wstring text = WindowTextOf(unit.handle());
   unit.textRead_.clear();
   if (start < end && static_cast<size_t>(end) <= text.size()) {
     unit.textRead_ = GbkFromWide(text.substr(static_cast<size_t>(start), static_cast<size_t>(end - start)));

@@ -68,7 +68,6 @@ class ComboBoxUnit : public DataUnit<ComboBoxData> {
   // The live control's kind: the stored one may already name the next.
   int32_t LiveType() const;
   bool HasEdit() const;
-  std::wstring WindowText() const;
   // The edit field's selection in characters; 0, 0 without an edit field.
   void EditSelection(int32_t& start, int32_t& end) const;
   void ApplyEditSelection();

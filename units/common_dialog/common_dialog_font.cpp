@@ -2,29 +2,15 @@
 
 #include <commdlg.h>
 
-#include <algorithm>
-#include <cstdlib>
 #include <string>
 
+#include "contract/stored_font.h"
 #include "runtime/framework/gbk.h"
+#include "runtime/framework/screen_points.h"
 
 namespace vx {
-namespace {
-
-constexpr LONG kBoldWeight = 700;
-constexpr int kPointsPerInch = 72;
-
-int ScreenPixelsPerInch() {
-  HDC screen = GetDC(nullptr);
-  int pixels = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return pixels;
-}
-
-}  // namespace
 
 bool RunFontDialog(CommonDialogData& data) {
-  int pixelsPerInch = ScreenPixelsPerInch();
   LOGFONTW font = {};
   if (data.bold) font.lfWeight = kBoldWeight;
   font.lfItalic = data.italic ? 1 : 0;
@@ -32,7 +18,7 @@ bool RunFontDialog(CommonDialogData& data) {
   font.lfUnderline = data.underline ? 1 : 0;
   std::wstring face = WideFromGbk(data.fontName);
   face.copy(font.lfFaceName, LF_FACESIZE - 1);
-  if (data.fontSize != 0) font.lfHeight = -MulDiv(data.fontSize, pixelsPerInch, kPointsPerInch);
+  if (data.fontSize != 0) font.lfHeight = FontHeightFromPoints(data.fontSize);
 
   CHOOSEFONTW dialog = {};
   dialog.lStructSize = sizeof dialog;
@@ -48,7 +34,7 @@ bool RunFontDialog(CommonDialogData& data) {
   data.strikeout = font.lfStrikeOut ? 1 : 0;
   data.underline = font.lfUnderline ? 1 : 0;
   data.fontName = GbkFromWide(font.lfFaceName);
-  data.fontSize = MulDiv(std::abs(font.lfHeight), kPointsPerInch, pixelsPerInch);
+  data.fontSize = PointsFromFontHeight(font.lfHeight);
   return true;
 }
 

@@ -1,7 +1,7 @@
 #include "units/common_dialog/common_dialog_unit.h"
 
-#include "contract/notify_codes.h"
 #include "runtime/framework/runtime_link.h"
+#include "runtime/framework/window_class.h"
 #include "units/common_dialog/common_dialogs.h"
 
 namespace vx {
@@ -16,25 +16,14 @@ constexpr int32_t kFont = 2;
 constexpr int32_t kHelp = 3;
 }  // namespace dialog_type
 
-// Registered on first use: no background brush, so nothing is ever painted.
-bool EnsureClass() {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSW existing;
-  if (GetClassInfoW(instance, kClassName, &existing)) return true;
-  WNDCLASSW windowClass = {};
-  windowClass.style = CS_DBLCLKS;
-  windowClass.lpfnWndProc = WindowObject::FrameworkWindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  windowClass.lpszClassName = kClassName;
-  return RegisterClassW(&windowClass) != 0;
-}
+// No background brush, so nothing is ever painted.
+constexpr WindowClassSpec kDialogClass = {kClassName, WindowObject::FrameworkWindowProc, CS_DBLCLKS};
 
 }  // namespace
 
 // The loader's style bits are left out: the unit is never shown.
 bool CommonDialogUnit::Create(const UnitPlacement& placement) {
-  if (!EnsureClass()) return false;
+  if (!EnsureWindowClass(kDialogClass)) return false;
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (designFlag() ? WS_BORDER : 0);
   return CreateFrameworkWindow(0, kClassName, L"", style, placement.x, placement.y, placement.width, placement.height,
                                placement.parent,

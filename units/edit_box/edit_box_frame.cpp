@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "runtime/framework/gbk.h"
+#include "runtime/framework/gdi_owners.h"
 #include "units/edit_box/edit_box_unit.h"
 
 namespace vx {
@@ -13,30 +14,13 @@ namespace {
 // The box's height fits one double-byte character of the font (GBK B9FA).
 constexpr char kSampleCharacter[] = "国";
 
-// A device context of a window, released with the owner.
-class WindowDc {
- public:
-  WindowDc(HWND window, bool wholeWindow) : window_(window), dc_(wholeWindow ? GetWindowDC(window) : GetDC(window)) {}
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-  ~WindowDc() {
-    if (dc_) ReleaseDC(window_, dc_);
-  }
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
-
 // The height of a text in a font.
 int TextHeight(HWND window, HFONT font, const std::wstring& text) {
-  WindowDc dc(window, false);
+  WindowDc dc(window, WindowDc::Area::kClient);
   if (!dc.get()) return 0;
-  HGDIOBJ previous = SelectObject(dc.get(), font);
+  SelectedObject selected(dc.get(), font);
   SIZE size = {};
   GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc.get(), previous);
   return size.cy;
 }
 
@@ -82,7 +66,7 @@ void EditBoxUnit::PaintStrips() {
   GetClientRect(edit, &client);
   OffsetRect(&client, clientOrigin.x - window.left, clientOrigin.y - window.top);
   OffsetRect(&window, -window.left, -window.top);
-  WindowDc dc(edit, true);
+  WindowDc dc(edit, WindowDc::Area::kWholeWindow);
   if (!dc.get()) return;
   ExcludeClipRect(dc.get(), client.left, client.top, client.right, client.bottom);
   FillRect(dc.get(), &window, brush_.handle());

@@ -4,6 +4,7 @@
 
 #include "runtime/framework/gbk.h"
 #include "runtime/framework/text/value_text.h"
+#include "runtime/framework/window_text.h"
 #include "units/edit_box/edit_box_input.h"
 #include "units/edit_box/edit_box_spin.h"
 #include "units/edit_box/edit_box_text.h"
@@ -88,7 +89,7 @@ bool EditBoxUnit::OnReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESUL
 bool EditBoxUnit::TakesCharacter(uint32_t character) {
   if (!AcceptsTypedCharacter(data_.inputMode, character)) return false;
   if (character < 32 || data_.maxLength <= 0) return true;
-  std::wstring text = ControlText(handle());
+  std::wstring text = WindowTextOf(handle());
   int32_t kept = GbkLengthOf(text, text.size()) - SelectionOf(handle()).length;
   return kept + GbkLengthOf(std::wstring(1, static_cast<wchar_t>(character)), 1) <= data_.maxLength;
 }
@@ -96,7 +97,7 @@ bool EditBoxUnit::TakesCharacter(uint32_t character) {
 // The text rewritten as the value the input mode stands for; the caret stays at
 // the old selection start.
 void EditBoxUnit::NormaliseText() {
-  std::string text = ControlGbkText(handle());
+  std::string text = GbkWindowTextOf(handle());
   std::optional<std::string> normalised = NormalisedText(data_.inputMode, text);
   if (!normalised || *normalised == text) return;
   int32_t caret = SelectionOf(handle()).start;
@@ -111,7 +112,7 @@ void EditBoxUnit::OnSpinArrow(bool up) {
   }
   HWND edit = handle();
   if (!IsWindowEnabled(edit) || !IsWindowVisible(edit)) return;
-  int64_t value = IntegerOfText(ControlGbkText(edit));
+  int64_t value = IntegerOfText(GbkWindowTextOf(edit));
   SetControlText(IntegerText(SpinStep(value, data_.spinMinimum, data_.spinMaximum, up)));
   if (!IsLive()) return;
   SendMessageW(edit, EM_SETSEL, 0, -1);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "runtime/framework/gbk.h"
+#include "runtime/framework/window_text.h"
 
 namespace vx {
 namespace {
@@ -32,14 +33,6 @@ UnitSelection UnitSelectionOf(HWND control) {
 
 }  // namespace
 
-std::wstring ControlText(HWND control) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-std::string ControlGbkText(HWND control) { return GbkFromWide(ControlText(control)); }
-
 int32_t GbkLengthOf(const std::wstring& text, size_t units) {
   return GbkBytes(text.data(), std::min(units, text.size()));
 }
@@ -59,13 +52,13 @@ size_t UnitsAtByte(const std::wstring& text, int32_t byteOffset) {
 
 ByteSelection SelectionOf(HWND control) {
   UnitSelection selection = UnitSelectionOf(control);
-  std::wstring text = ControlText(control);
+  std::wstring text = WindowTextOf(control);
   int32_t start = GbkLengthOf(text, selection.start);
   return {start, GbkLengthOf(text, selection.end) - start};
 }
 
 void SelectBytes(HWND control, int32_t start, int32_t length) {
-  std::wstring text = ControlText(control);
+  std::wstring text = WindowTextOf(control);
   size_t from = UnitsAtByte(text, std::max(start, 0));
   size_t to = UnitsAtByte(text, static_cast<int32_t>(std::min<int64_t>(int64_t{start} + length, INT32_MAX)));
   SendMessageW(control, EM_SETSEL, from, std::max(from, to));
@@ -74,7 +67,7 @@ void SelectBytes(HWND control, int32_t start, int32_t length) {
 
 std::string SelectedTextOf(HWND control) {
   UnitSelection selection = UnitSelectionOf(control);
-  std::wstring text = ControlText(control);
+  std::wstring text = WindowTextOf(control);
   size_t from = std::min<size_t>(selection.start, text.size());
   size_t to = std::clamp<size_t>(selection.end, from, text.size());
   return GbkFromWide(text.substr(from, to - from));

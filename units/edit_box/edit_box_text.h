@@ -9,9 +9,6 @@
 
 namespace vx {
 
-std::wstring ControlText(HWND control);
-std::string ControlGbkText(HWND control);
-
 // A selection in GBK bytes.
 struct ByteSelection {
   int32_t start = 0;

@@ -1,6 +1,7 @@
 #include "units/edit_box/edit_box_unit.h"
 
 #include "runtime/framework/gbk.h"
+#include "runtime/framework/window_text.h"
 #include "units/edit_box/edit_box_input.h"
 #include "units/edit_box/edit_box_spin.h"
 #include "units/edit_box/edit_box_styles.h"
@@ -110,7 +111,7 @@ int32_t EditBoxUnit::ApplySpinRange(EditBoxUnit& unit, const RawPropertyValue&) 
 int32_t EditBoxUnit::ApplySelStart(EditBoxUnit& unit, const RawPropertyValue&) {
   EditBoxData& data = unit.data_;
   if (data.selStart == -1) {
-    data.selStart = GbkLengthOf(ControlText(unit.handle()), SIZE_MAX);
+    data.selStart = GbkLengthOf(WindowTextOf(unit.handle()), SIZE_MAX);
     data.selLength = 0;
   } else if (data.selStart < 0) {
     data.selStart = 0;
@@ -124,7 +125,7 @@ int32_t EditBoxUnit::ApplySelLength(EditBoxUnit& unit, const RawPropertyValue&) 
   EditBoxData& data = unit.data_;
   if (data.selLength == -1) {
     data.selStart = 0;
-    data.selLength = GbkLengthOf(ControlText(unit.handle()), SIZE_MAX);
+    data.selLength = GbkLengthOf(WindowTextOf(unit.handle()), SIZE_MAX);
   } else if (data.selLength < 0) {
     data.selLength = 0;
   }
@@ -140,7 +141,7 @@ int32_t EditBoxUnit::ApplySelectedText(EditBoxUnit& unit, const RawPropertyValue
 }
 
 bool EditBoxUnit::ReadContent(EditBoxUnit& unit, RawPropertyValue& value) {
-  if (unit.ReadsControl()) unit.data_.content = ControlGbkText(unit.handle());
+  if (unit.ReadsControl()) unit.data_.content = GbkWindowTextOf(unit.handle());
   value.text = unit.data_.content.c_str();
   return true;
 }
@@ -167,7 +168,7 @@ int32_t EditBoxUnit::WantsKey(UnitInstance instance, uint32_t key) {
 }
 
 void EditBoxUnit::SaveControlState() {
-  if (IsLive() && ReadsControl()) data_.content = ControlGbkText(handle());
+  if (IsLive() && ReadsControl()) data_.content = GbkWindowTextOf(handle());
 }
 
 }  // namespace vx

@@ -67,7 +67,7 @@ uint32_t ColourAlong(std::span<const uint32_t> stops, double t) {
   return Mix(stops[segment], stops[segment + 1], at - static_cast<double>(segment));
 }
 
-std::vector<uint32_t> GradientPixels(int32_t mode, std::span<const uint32_t> stops, PixelBox area, PixelBox part) {
+std::vector<uint32_t> GradientPixels(int32_t mode, std::span<const uint32_t> stops, PixelRect area, PixelRect part) {
   if (part.empty()) return {};
   // Neighbouring positions differ by far less than one colour step: a table of
   // colours serves every pixel.

@@ -15,6 +15,8 @@
 #include <span>
 #include <vector>
 
+#include "runtime/framework/pixel_rect.h"
+
 namespace vx {
 
 constexpr uint32_t kUnusedGradientColour = 0xFF000000;
@@ -26,17 +28,9 @@ std::vector<uint32_t> GradientStops(std::initializer_list<uint32_t> colours);
 // The colour at t (0..1) along the stops, each channel interpolated linearly.
 uint32_t ColourAlong(std::span<const uint32_t> stops, double t);
 
-// A rectangle in client pixels: left and top inside, right and bottom outside.
-struct PixelBox {
-  int32_t left, top, right, bottom;
-  int32_t width() const { return right - left; }
-  int32_t height() const { return bottom - top; }
-  bool empty() const { return right <= left || bottom <= top; }
-};
-
 // The background gradient of `area` in the given mode (1..8), for the pixels of
 // `part` only (a box inside the area): part.width() x part.height() DIB pixels.
-std::vector<uint32_t> GradientPixels(int32_t mode, std::span<const uint32_t> stops, PixelBox area, PixelBox part);
+std::vector<uint32_t> GradientPixels(int32_t mode, std::span<const uint32_t> stops, PixelRect area, PixelRect part);
 
 // The colour of one ring of a frame `width` pixels wide, counted from the outside
 // in: the outermost ring in the first colour, the innermost in the last.

@@ -18,7 +18,7 @@ void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
   ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
 }
 
-PixelBox BoxOf(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+PixelRect BoxOf(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 // Ring by ring from the outer edge in, each ring one pixel wide. Rings past the
 // middle of the client area would not show.

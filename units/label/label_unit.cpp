@@ -3,8 +3,10 @@
 #include <string>
 
 #include "runtime/framework/gbk.h"
+#include "runtime/framework/offscreen_bitmap.h"
+#include "runtime/framework/window_class.h"
+#include "runtime/framework/window_text.h"
 #include "units/label/label_painter.h"
-#include "units/label/offscreen_canvas.h"
 #include "units/unit_base/apply_border_style.h"
 #include "units/unit_base/border_style.h"
 #include "units/unit_base/unit_events.h"
@@ -14,35 +16,18 @@ namespace {
 
 constexpr wchar_t kLabelClassName[] = L"_VX_Label";
 
-// Registered on first use: redrawn whole when resized, double clicks, the arrow,
-// no background brush (the label paints every pixel itself).
-bool EnsureLabelClass() {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSW existing;
-  if (GetClassInfoW(instance, kLabelClassName, &existing)) return true;
-  WNDCLASSW labelClass = {};
-  labelClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-  labelClass.lpfnWndProc = WindowObject::FrameworkWindowProc;
-  labelClass.hInstance = instance;
-  labelClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  labelClass.hbrBackground = nullptr;
-  labelClass.lpszClassName = kLabelClassName;
-  return RegisterClassW(&labelClass) != 0;
-}
+// Redrawn whole when resized, double clicks, the arrow, no background brush (the
+// label paints every pixel itself).
+constexpr WindowClassSpec kLabelClass = {kLabelClassName, WindowObject::FrameworkWindowProc,
+                                         CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS};
 
 // The shared border styles 0..5; the gradient frame (6) is painted, not a style.
 int32_t SystemBorder(int32_t border) { return border == kGradientFrameBorder ? border_style::kNone : border; }
 
-std::wstring WindowText(HWND window) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 }  // namespace
 
 bool LabelUnit::Create(const UnitPlacement& placement) {
-  if (!EnsureLabelClass()) return false;
+  if (!EnsureWindowClass(kLabelClass)) return false;
   font_.Make(data_.font);
   HWND window = CreateFrameworkWindow(0, kLabelClassName, WideFromGbk(data_.caption).c_str(),
                                       placement.styleBits | WS_CHILD | WS_CLIPSIBLINGS, placement.x, placement.y,
@@ -73,10 +58,10 @@ int32_t LabelUnit::ApplyFont(LabelUnit& unit, const RawPropertyValue&) {
 void LabelUnit::Paint(HDC dc, const RECT& update) {
   RECT client;
   GetClientRect(handle(), &client);
-  std::wstring caption = WindowText(handle());
-  OffscreenCanvas canvas(dc, update);
-  PaintLabel(canvas.dc(), client, update, {data_, font_.handle(), caption});
-  canvas.Show();
+  std::wstring caption = WindowTextOf(handle());
+  OffscreenBitmap canvas(dc, {update.left, update.top, update.right, update.bottom});
+  PaintLabel(canvas.ok() ? canvas.dc() : dc, client, update, {data_, font_.handle(), caption});
+  canvas.Show(dc);
 }
 
 // The handler may destroy the label; only the answer is used afterwards.

@@ -6,6 +6,7 @@
 
 #include "runtime/framework/gbk.h"
 #include "runtime/framework/module_path.h"
+#include "runtime/framework/window_text.h"
 #include "units/unit_base/key_codes.h"
 #include "units/unit_base/unit_events.h"
 #include "units/window/window_navigation.h"
@@ -36,9 +37,7 @@ bool IsEnabledDefaultButton(const WindowUnitView& unit) {
 
 // "&" followed by the key's letter in either case or its digit; "&&" is a literal.
 bool HasMnemonic(HWND control, uint32_t key) {
-  int length = GetWindowTextLengthW(control);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), length + 1)));
+  std::wstring text = WindowTextOf(control);
   for (size_t i = 0; i + 1 < text.size(); ++i) {
     if (text[i] != L'&') continue;
     wchar_t next = text[i + 1];

@@ -5,6 +5,7 @@
 
 #include "runtime/framework/gbk.h"
 #include "runtime/framework/runtime_link.h"
+#include "runtime/framework/window_class.h"
 #include "units/unit_base/unit_events.h"
 #include "units/window/window_navigation.h"
 #include "units/window/window_region.h"
@@ -20,26 +21,6 @@ constexpr wchar_t kDefaultClassName[] = L"QRWindow";
 std::vector<WindowUnit*>& LiveWindowUnits() {
   static std::vector<WindowUnit*> units;
   return units;
-}
-
-// Registers the class on first use. False when it cannot be registered; foreign
-// says the class exists with another procedure (its windows are subclassed).
-bool EnsureClass(const std::wstring& name, bool& foreign) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSW existing;
-  if (GetClassInfoW(instance, name.c_str(), &existing)) {
-    foreign = existing.lpfnWndProc != WindowObject::FrameworkWindowProc;
-    return true;
-  }
-  foreign = false;
-  WNDCLASSW windowClass = {};
-  windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-  windowClass.lpfnWndProc = WindowObject::FrameworkWindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  windowClass.hbrBackground = nullptr;
-  windowClass.lpszClassName = name.c_str();
-  return RegisterClassW(&windowClass) != 0;
 }
 
 // Where a window of that outer size sits centred on the screen.
@@ -68,8 +49,13 @@ bool WindowUnit::Create(const UnitPlacement& placement) {
   auto menu = reinterpret_cast<HMENU>(static_cast<uintptr_t>(placement.reserved1));
   embedded_ = placement.reserved2 != 0 && owner;
   std::wstring className = data_.windowClassName.empty() ? kDefaultClassName : WideFromGbk(data_.windowClassName);
-  bool foreign = false;
-  if (!EnsureClass(className, foreign)) return false;
+  // Redrawn whole when resized, double clicks, no background brush (the window
+  // paints its background itself). A class of that name registered by someone
+  // else keeps its procedure, and its windows are subclassed.
+  std::optional<WNDPROC> procedure =
+      EnsureWindowClass({className.c_str(), WindowObject::FrameworkWindowProc, CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS});
+  if (!procedure) return false;
+  bool foreign = *procedure != WindowObject::FrameworkWindowProc;
 
   WindowStyles styles = CreationStyles(data_, placement.styleBits, embedded_, owner && !embedded_);
   POINT at = {placement.x, placement.y};

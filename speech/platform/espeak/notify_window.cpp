@@ -1,5 +1,7 @@
 #include "speech/platform/espeak/notify_window.h"
 
+#include "runtime/framework/window_class.h"
+
 namespace vx::espeak {
 namespace {
 
@@ -10,14 +12,7 @@ constexpr UINT kNotifyMessage = WM_APP + 1;
 
 NotifyWindow::NotifyWindow(SpeechNotifyCallback callback, WPARAM wParam, LPARAM lParam)
     : callback_(callback), wParam_(wParam), lParam_(lParam) {
-  static const bool registered = [] {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = kClassName;
-    return RegisterClassW(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-  }();
-  if (!registered) return;
+  if (!EnsureWindowClass({kClassName, WindowProc, 0, nullptr, false})) return;
   window_ =
       CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (window_) SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

@@ -2,8 +2,9 @@
 // hand in their own creator to put fake SAPI objects behind the engine.
 #pragma once
 
-#include <objbase.h>
 #include <windows.h>
+
+#include <objbase.h>
 
 #include <functional>
 

@@ -3,9 +3,10 @@
 // opening a token category, and releasing what an event carries.
 #pragma once
 
+#include <windows.h>
+
 #include <mmsystem.h>
 #include <sapi.h>
-#include <windows.h>
 
 #include <vector>
 

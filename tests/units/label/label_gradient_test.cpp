@@ -19,10 +19,10 @@ TEST(LabelGradient, OnlyTheColoursSetTakePartAndNeighboursMixChannelByChannel) {
 }
 
 TEST(LabelGradient, EachKindPutsItsFirstAndLastColourWhereItsNameSays) {
-  const PixelBox area = {10, 20, 19, 29};  // 9 x 9, its centre at (14, 24)
+  const PixelRect area = {10, 20, 19, 29};  // 9 x 9, its centre at (14, 24)
   const struct {
     int32_t mode;
-    PixelBox first, last;
+    PixelRect first, last;
   } cases[] = {
       {1, {10, 24, 11, 25}, {18, 24, 19, 25}}, {2, {14, 20, 15, 21}, {14, 28, 15, 29}},
       {3, {10, 20, 11, 21}, {18, 28, 19, 29}}, {4, {10, 28, 11, 29}, {18, 20, 19, 21}},

@@ -2,8 +2,9 @@
 // show without a user, and a few controls it leaves alone. Its argument is the
 // look style to start with; tests drive it with the messages of look_fixture.h
 // and read its pixels from the screen. Screenshots of it show the look.
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdlib>
 #include <initializer_list>

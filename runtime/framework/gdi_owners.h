@@ -1,10 +1,10 @@
-// Owners of what the look borrows from GDI while it paints. Each gives back what it
-// holds when it goes, so no repaint, however it ends, can leak.
+// Owners of what painting borrows from GDI. Each gives back what it holds when it
+// goes, so no paint, however it ends, can leak.
 #pragma once
 
 #include <windows.h>
 
-namespace vx::look {
+namespace vx {
 
 // A window's device context: of its client area, or of its whole window
 // rectangle, frame included.
@@ -41,4 +41,4 @@ class SelectedObject {
   HGDIOBJ previous_;
 };
 
-}  // namespace vx::look
+}  // namespace vx

@@ -1,15 +1,15 @@
-#include "commands/control_look/offscreen_bitmap.h"
+#include "runtime/framework/offscreen_bitmap.h"
 
-namespace vx::look {
+namespace vx {
 
-OffscreenBitmap::OffscreenBitmap(HDC compatibleWith, int width, int height) : canvas_(nullptr, 0, 0) {
-  if (width <= 0 || height <= 0) return;
-  dc_ = CreateCompatibleDC(compatibleWith);
+OffscreenBitmap::OffscreenBitmap(HDC target, const PixelRect& area) : area_(area) {
+  if (area.empty()) return;
+  dc_ = CreateCompatibleDC(target);
   if (!dc_) return;
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down rows
+  info.bmiHeader.biWidth = area.width();
+  info.bmiHeader.biHeight = -area.height();  // top-down rows
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
@@ -17,8 +17,9 @@ OffscreenBitmap::OffscreenBitmap(HDC compatibleWith, int width, int height) : ca
   bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!bitmap_ || !bits) return;
   previousBitmap_ = SelectObject(dc_, bitmap_);
-  bits_ = static_cast<uint32_t*>(bits);
-  canvas_ = PixelCanvas(bits_, width, height);
+  pixels_ = static_cast<uint32_t*>(bits);
+  // The bitmap's top-left pixel is the area's top-left point.
+  SetViewportOrgEx(dc_, -area.left, -area.top, nullptr);
 }
 
 OffscreenBitmap::~OffscreenBitmap() {
@@ -27,18 +28,18 @@ OffscreenBitmap::~OffscreenBitmap() {
   if (dc_) DeleteDC(dc_);
 }
 
-PixelCanvas& OffscreenBitmap::Pixels() {
+uint32_t* OffscreenBitmap::Pixels() const {
   GdiFlush();
-  return canvas_;
+  return pixels_;
 }
 
-void OffscreenBitmap::CopyTo(HDC target, const std::optional<Rect>& keep) const {
+void OffscreenBitmap::Show(HDC target, const std::optional<PixelRect>& keep) const {
   if (!ok()) return;
   GdiFlush();
   const int saved = SaveDC(target);
   if (keep && !keep->empty()) ExcludeClipRect(target, keep->left, keep->top, keep->right, keep->bottom);
-  BitBlt(target, 0, 0, width(), height(), dc_, 0, 0, SRCCOPY);
+  BitBlt(target, area_.left, area_.top, area_.width(), area_.height(), dc_, area_.left, area_.top, SRCCOPY);
   RestoreDC(target, saved);
 }
 
-}  // namespace vx::look
+}  // namespace vx
