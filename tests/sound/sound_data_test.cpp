@@ -7,7 +7,7 @@
 #include "runtime/framework/archive_writer.h"
 #include "sound/sound_kind.h"
 #include "sound/wave_data.h"
-#include "tests/sound/wave_image.h"
+#include "tests/sound/sound_images.h"
 
 namespace vx::test {
 namespace {

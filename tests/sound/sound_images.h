@@ -1,4 +1,5 @@
-// Builds RIFF/WAVE images chunk by chunk, for the tests and the fuzzer's seeds.
+// Builds RIFF/WAVE images chunk by chunk and MIDI files track by track, for the
+// tests and the fuzzers' seeds.
 #pragma once
 
 #include <cstdint>
@@ -27,5 +28,14 @@ std::vector<uint8_t> SampleBytes(const std::vector<int16_t>& samples);
 
 // An image of 16-bit PCM samples: fmt, then data.
 std::vector<uint8_t> PcmWave(const std::vector<int16_t>& samples, uint32_t rate, uint16_t channels = 1);
+
+// "MThd" with length 6, format, track count and division, then each track's
+// event bytes (delta times and events as they are stored) in an "MTrk" chunk.
+std::vector<uint8_t> MidiImage(uint16_t format, uint16_t division, const std::vector<std::vector<uint8_t>>& tracks);
+
+// The events of a track of count notes, each held for ticks (below 128): note on,
+// then note off as a note on of velocity 0 in running status; a tempo change
+// after every sixteenth note; an end-of-track event.
+std::vector<uint8_t> MidiNotes(size_t count, uint8_t channel, uint8_t ticks);
 
 }  // namespace vx::test

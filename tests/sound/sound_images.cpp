@@ -1,4 +1,4 @@
-#include "tests/sound/wave_image.h"
+#include "tests/sound/sound_images.h"
 
 #include "runtime/framework/archive_writer.h"
 
@@ -6,6 +6,10 @@ namespace vx::test {
 namespace {
 
 std::span<const uint8_t> Tag(const std::string& id) { return {reinterpret_cast<const uint8_t*>(id.data()), 4}; }
+
+void BigEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
+  for (int shift = 8 * (bytes - 1); shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(value >> shift));
+}
 
 }  // namespace
 
@@ -38,6 +42,38 @@ std::vector<uint8_t> SampleBytes(const std::vector<int16_t>& samples) {
 
 std::vector<uint8_t> PcmWave(const std::vector<int16_t>& samples, uint32_t rate, uint16_t channels) {
   return RiffWave({{"fmt ", PcmFormat(channels, rate, 16)}, {"data", SampleBytes(samples)}});
+}
+
+std::vector<uint8_t> MidiImage(uint16_t format, uint16_t division, const std::vector<std::vector<uint8_t>>& tracks) {
+  std::vector<uint8_t> out = {'M', 'T', 'h', 'd'};
+  BigEndian(out, 6, 4);
+  BigEndian(out, format, 2);
+  BigEndian(out, static_cast<uint32_t>(tracks.size()), 2);
+  BigEndian(out, division, 2);
+  for (const std::vector<uint8_t>& track : tracks) {
+    out.insert(out.end(), {'M', 'T', 'r', 'k'});
+    BigEndian(out, static_cast<uint32_t>(track.size()), 4);
+    out.insert(out.end(), track.begin(), track.end());
+  }
+  return out;
+}
+
+std::vector<uint8_t> MidiNotes(size_t count, uint8_t channel, uint8_t ticks) {
+  std::vector<uint8_t> track;
+  bool statusNeeded = true;
+  for (size_t i = 0; i < count; ++i) {
+    const uint8_t note = static_cast<uint8_t>(48 + i % 24);
+    track.push_back(0);
+    if (statusNeeded) track.push_back(static_cast<uint8_t>(0x90 | channel));
+    statusNeeded = false;
+    track.insert(track.end(), {note, 100, ticks, note, 0});
+    if (i % 16 == 15) {
+      track.insert(track.end(), {0, 0xFF, 0x51, 3, 0x07, 0xA1, static_cast<uint8_t>(i)});
+      statusNeeded = true;
+    }
+  }
+  track.insert(track.end(), {0, 0xFF, 0x2F, 0});
+  return track;
 }
 
 }  // namespace vx::test
