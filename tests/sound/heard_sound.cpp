@@ -13,6 +13,9 @@ constexpr size_t kFrame = kSinkRate / 100;
 constexpr double kAmplitude = 12000;
 constexpr double kLowHz = 400, kHighHz = 2400;
 constexpr size_t kFade = kSinkRate / 200;
+// Zeros in a row that are silence, not a sound crossing zero.
+constexpr size_t kSilentRun = 8;
+constexpr size_t kLineUp = kSinkRate / 200;
 
 double FrameRms(const int16_t* samples, size_t count) {
   double sum = 0;
@@ -37,28 +40,48 @@ std::vector<int16_t> SweepThenSilence(double toneSeconds, double restSeconds) {
 
 std::vector<Burst> Bursts(const std::vector<int16_t>& recording) {
   std::vector<Burst> bursts;
-  bool inBurst = false;
+  size_t quiet = kLongestHiccup;
   for (size_t at = 0; at + kFrame <= recording.size(); at += kFrame) {
-    const bool loud = FrameRms(recording.data() + at, kFrame) > kHeardRms;
-    if (loud && !inBurst) bursts.push_back({at, 0});
-    if (loud) bursts.back().length = at + kFrame - bursts.back().start;
-    inBurst = loud;
+    if (FrameRms(recording.data() + at, kFrame) <= kHeardRms) {
+      quiet += kFrame;
+      continue;
+    }
+    if (quiet >= kLongestHiccup) bursts.push_back({at, 0});
+    bursts.back().length = at + kFrame - bursts.back().start;
+    quiet = 0;
   }
   return bursts;
 }
 
-double MatchNear(const std::vector<int16_t>& recording, const Burst& burst, const std::vector<int16_t>& sound,
-                 size_t length) {
+std::vector<int16_t> WithoutSilence(const std::vector<int16_t>& recording, const Burst& burst) {
+  const size_t from = burst.start > kFrame ? burst.start - kFrame : 0;
+  const size_t to = std::min(recording.size(), burst.start + burst.length + kFrame);
+  std::vector<int16_t> heard;
+  for (size_t at = from; at < to;) {
+    size_t zeros = 0;
+    while (at + zeros < to && recording[at + zeros] == 0) ++zeros;
+    if (zeros == 0) {
+      heard.push_back(recording[at++]);
+      continue;
+    }
+    if (zeros < kSilentRun) heard.insert(heard.end(), zeros, 0);
+    at += zeros;
+  }
+  return heard;
+}
+
+double Correlation(const std::vector<int16_t>& heard, const std::vector<int16_t>& sound, size_t length) {
   double best = 0;
-  const size_t from = burst.start > 3 * kFrame ? burst.start - 3 * kFrame : 0;
-  for (size_t at = from; at <= burst.start + 3 * kFrame && at + length <= recording.size(); ++at) {
-    double both = 0, heard = 0, played = 0;
-    for (size_t i = 0; i < length; ++i) {
-      both += double(recording[at + i]) * sound[i];
-      heard += double(recording[at + i]) * recording[at + i];
+  const ptrdiff_t lineUp = kLineUp;
+  for (ptrdiff_t shift = -lineUp; shift <= lineUp; ++shift) {
+    double both = 0, played = 0, recorded = 0;
+    for (ptrdiff_t i = std::max<ptrdiff_t>(0, -shift); i < ptrdiff_t(length); ++i) {
+      const double h = i + shift < ptrdiff_t(heard.size()) ? heard[i + shift] : 0;
+      both += h * sound[i];
+      recorded += h * h;
       played += double(sound[i]) * sound[i];
     }
-    if (heard > 0 && played > 0) best = std::max(best, both / std::sqrt(heard * played));
+    if (recorded > 0 && played > 0) best = std::max(best, both / std::sqrt(recorded * played));
   }
   return best;
 }

@@ -14,18 +14,26 @@ inline constexpr uint32_t kSinkRate = 22050;
 // sink's rate: unmistakable where it starts, so a recording can be lined up with it.
 std::vector<int16_t> SweepThenSilence(double toneSeconds, double restSeconds);
 
-// A stretch of sound in a recording, in samples, found in 10 ms frames.
+// The longest gap that Wine's audio path puts into a sound when the machine is
+// busy (its stream runs dry and starts again).
+inline constexpr size_t kLongestHiccup = kSinkRate / 10;
+
+// A stretch of sound in a recording, in samples, found in 10 ms frames; gaps
+// shorter than a hiccup do not end it.
 struct Burst {
   size_t start;
   size_t length;
 };
 std::vector<Burst> Bursts(const std::vector<int16_t>& recording);
 
-// How well the recording holds the sound near a burst: the best normalised
-// correlation of the sound's first `length` samples with the recording, lined up
-// within a few frames of where the burst begins.
-double MatchNear(const std::vector<int16_t>& recording, const Burst& burst, const std::vector<int16_t>& sound,
-                 size_t length);
+// The samples of a burst with every run of silence taken out: the silence at
+// its edges and the gaps a hiccup leaves (its stream plays zeros until it gets
+// samples again).
+std::vector<int16_t> WithoutSilence(const std::vector<int16_t>& recording, const Burst& burst);
+
+// The normalised correlation of the sound's first `length` samples with what was
+// heard, lined up where it is best within a few milliseconds of its start.
+double Correlation(const std::vector<int16_t>& heard, const std::vector<int16_t>& sound, size_t length);
 
 // The length of the sound, in samples, up to the end of its sweep.
 size_t SoundLength(const std::vector<int16_t>& sound);
