@@ -27,4 +27,15 @@ size_t ProcessHandleCount() {
   return count;
 }
 
+bool HandlesComeBackTo(size_t before) {
+  constexpr size_t kMadeOnce = 2;
+  constexpr DWORD kSettle = 1000;
+  const DWORD start = GetTickCount();
+  while (ProcessHandleCount() > before + kMadeOnce) {
+    if (GetTickCount() - start > kSettle) return false;
+    Sleep(10);
+  }
+  return true;
+}
+
 }  // namespace vx::test
