@@ -35,3 +35,9 @@ template_writer="$archive $template/template_writer.cpp $template/unit_record.cp
 
 fuzz template "$root/fuzz/template_seeds.cpp $root/tests/runtime/template/sample_template.cpp $template_writer" \
   "$root/fuzz/template_fuzz.cpp $template_writer $template/unit_table.cpp $template/window_template.cpp"
+
+sound="$root/sound"
+images="$root/tests/sound/sound_images.cpp $framework/archive_writer.cpp"
+fuzz wave "$root/fuzz/wave_seeds.cpp $images" \
+  "$root/fuzz/wave_fuzz.cpp $sound/wave_data.cpp $sound/sound_kind.cpp $framework/archive_reader.cpp"
+fuzz midi "$root/fuzz/midi_seeds.cpp $images" "$root/fuzz/midi_fuzz.cpp $sound/midi_file.cpp $sound/midi_sequence.cpp"

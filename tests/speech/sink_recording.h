@@ -36,12 +36,12 @@ class SinkRecording {
     return data.nFileSizeLow / 2;
   }
 
-  // The RMS of what was recorded between two marks.
-  double RmsBetween(size_t from, size_t to) const {
-    if (to <= from) return 0;
+  // What was recorded between two marks.
+  std::vector<int16_t> SamplesBetween(size_t from, size_t to) const {
+    if (to <= from) return {};
     HANDLE file = CreateFileW(capture_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return 0;
+    if (file == INVALID_HANDLE_VALUE) return {};
     std::vector<int16_t> samples(to - from);
     LARGE_INTEGER at;
     at.QuadPart = static_cast<LONGLONG>(from) * 2;
@@ -49,9 +49,16 @@ class SinkRecording {
     DWORD read = 0;
     ReadFile(file, samples.data(), static_cast<DWORD>(samples.size() * 2), &read, nullptr);
     CloseHandle(file);
+    samples.resize(read / 2);
+    return samples;
+  }
+
+  // The RMS of what was recorded between two marks.
+  double RmsBetween(size_t from, size_t to) const {
+    const std::vector<int16_t> samples = SamplesBetween(from, to);
     double sum = 0;
-    for (size_t i = 0; i < read / 2; ++i) sum += double(samples[i]) * samples[i];
-    return read ? std::sqrt(sum / (read / 2)) : 0;
+    for (int16_t sample : samples) sum += double(sample) * sample;
+    return samples.empty() ? 0 : std::sqrt(sum / samples.size());
   }
 
  private:
