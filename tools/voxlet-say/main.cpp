@@ -1,6 +1,7 @@
 // voxlet-say: lists the voices, speaks a text file aloud or renders it to a WAV
 // file, all through the speech object's methods as the reader calls them.
 //
+//   voxlet-say --version
 //   voxlet-say --list
 //   voxlet-say [options] --speak TEXTFILE
 //   voxlet-say [options] --wav OUT.wav TEXTFILE
@@ -28,6 +29,7 @@ namespace {
 namespace method = vx::speech_method;
 
 struct Options {
+  bool version = false;
   bool list = false;
   std::wstring speakFile;
   std::wstring wavFile;
@@ -39,7 +41,8 @@ struct Options {
 
 int Usage() {
   std::fputs(
-      "usage: voxlet-say --list\n"
+      "usage: voxlet-say --version\n"
+      "       voxlet-say --list\n"
       "       voxlet-say [options] --speak TEXTFILE\n"
       "       voxlet-say [options] --wav OUT.wav TEXTFILE\n"
       "options: --rate -10..10  --volume 0..100  --voice DESCRIPTION\n"
@@ -52,7 +55,9 @@ bool ParseOptions(int count, wchar_t** arguments, Options* options) {
   for (int i = 1; i < count; ++i) {
     std::wstring argument = arguments[i];
     bool hasValue = i + 1 < count;
-    if (argument == L"--list") {
+    if (argument == L"--version") {
+      options->version = true;
+    } else if (argument == L"--list") {
       options->list = true;
     } else if (argument == L"--speak" && hasValue) {
       options->textFile = arguments[++i];
@@ -73,7 +78,7 @@ bool ParseOptions(int count, wchar_t** arguments, Options* options) {
       return false;
     }
   }
-  return options->list || !options->textFile.empty();
+  return options->version || options->list || !options->textFile.empty();
 }
 
 // The program's speech object: its instance block and its methods.
@@ -125,6 +130,10 @@ int ListVoices(SpeechObject& speech) {
 }
 
 int Run(const Options& options) {
+  if (options.version) {
+    std::printf("voxlet-say %s\n", VOXLET_VERSION);
+    return 0;
+  }
   vx::SpeechLibraryNotify(vx::library_notice::kStart, reinterpret_cast<intptr_t>(&vx::RuntimeNotify), 0);
   SpeechObject speech;
   if (!speech.Logical(method::kIsAvailable)) {
@@ -152,8 +161,10 @@ int Run(const Options& options) {
   }
   if (!options.wavFile.empty()) {
     if (!speech.Logical(method::kSpeakToWaveFile, {Int(0), Text(text), Text(vx::GbkFromWide(options.wavFile))})) {
-      std::fprintf(stderr, "voxlet-say: rendering into %s failed: the file cannot be created or the speech "
-                   "cannot be made\n", voxlet_say::Utf8FromGbk(vx::GbkFromWide(options.wavFile)).c_str());
+      std::fprintf(stderr,
+                   "voxlet-say: rendering into %s failed: the file cannot be created or the speech "
+                   "cannot be made\n",
+                   voxlet_say::Utf8FromGbk(vx::GbkFromWide(options.wavFile)).c_str());
       return 1;
     }
     return 0;
