@@ -41,8 +41,12 @@ stamp "$stage/$zip_name"
 (cd "$stage" && find "$zip_name" | LC_ALL=C sort | zip -q -X -9 "$top/$out/$zip_name.zip" -@)
 
 # ---- Windows: the installer ------------------------------------------------------
+# The welcome and finish pages show the icon on a light panel (164 x 314, as NSIS wants).
+rsvg-convert -w 112 -h 112 -o "$stage/welcome-icon.png" packaging/icon/voxlet.svg
+/usr/bin/convert -size 164x314 gradient:'#ffffff-#dce9fb' "$stage/welcome-icon.png" -geometry +26+48 -composite \
+  -type truecolor "BMP3:$stage/welcome.bmp"
 makensis -V2 -DVERSION="$version" -DRELEASE="$top/build/win/release" -DICON="$top/build/win/icon/voxlet.ico" \
-  -DOUTFILE="$top/$out/voxlet-$version-setup.exe" packaging/windows/voxlet.nsi >"$stage/makensis.log" ||
+  -DWELCOME="$top/$stage/welcome.bmp" -DOUTFILE="$top/$out/voxlet-$version-setup.exe" packaging/windows/voxlet.nsi >"$stage/makensis.log" ||
   { cat "$stage/makensis.log" >&2; exit 1; }
 
 # ---- Linux: the Debian package ---------------------------------------------------

@@ -2,8 +2,9 @@
 ; Program Files, adds a Start-menu shortcut and registers its uninstaller in Programs
 ; and Features. /S installs and uninstalls silently (/D=FOLDER, last, picks the folder).
 ; scripts/package.sh builds it from the release folder:
-;   makensis -DVERSION=0.9.0 -DRELEASE=build/win/release -DICON=build/win/icon/voxlet.ico \
-;            -DOUTFILE=voxlet-0.9.0-setup.exe packaging/windows/voxlet.nsi
+;   makensis -DVERSION=0.9.0 -DRELEASE=/abs/build/win/release -DICON=/abs/build/win/icon/voxlet.ico \
+;            -DWELCOME=/abs/welcome.bmp -DOUTFILE=/abs/voxlet-0.9.0-setup.exe packaging/windows/voxlet.nsi
+; (absolute paths: makensis resolves the others from this script's folder)
 Unicode true
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
@@ -24,6 +25,7 @@ BrandingText "${PRODUCT} ${VERSION}"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WELCOME}"
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_RUN "$INSTDIR\voxlet.exe"
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README.txt"
