@@ -36,7 +36,7 @@ packages=(
   wine wine32:i386 wine64 fonts-wine xvfb x11-utils imagemagick fonts-wqy-microhei locales
   googletest g++ clang llvm libclang-rt-14-dev
   pulseaudio pulseaudio-utils sox espeak-ng
-  librsvg2-bin icoutils nsis lintian appstream
+  librsvg2-bin icoutils nsis lintian appstream zip unzip
 )
 missing=()
 for p in "${packages[@]}"; do
