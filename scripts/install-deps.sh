@@ -37,18 +37,22 @@ packages=(
   googletest g++ clang llvm libclang-rt-14-dev clang-format
   pulseaudio pulseaudio-utils sox espeak-ng
   midicsv
+  librsvg2-bin icoutils nsis lintian appstream zip unzip
 )
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+# VOXLET_APT_OPTIONS: options given to apt-get for the machine's packages, such as
+# a private list of sources (tests/packaging/unreachable_index_check.sh uses it).
+read -r -a apt_options <<<"${VOXLET_APT_OPTIONS:-}"
 # A mirror caught mid-sync fails one index ("File has unexpected size ... Mirror
 # sync in progress?") while the others are fine: update is tried three times, then
 # the run goes on with the indexes that did arrive.
 update_indexes() {
   local log="$cache/apt-update.log" attempt
   for attempt in 1 2 3; do
-    as_root apt-get update -qq >"$log" 2>&1 && return 0
+    as_root apt-get "${apt_options[@]}" update -qq >"$log" 2>&1 && return 0
     [ $attempt -lt 3 ] && sleep $((attempt * 5))
   done
   echo "install-deps: some package indexes could not be fetched; going on with the others:" >&2
@@ -59,17 +63,17 @@ update_indexes() {
 # has them in step. Fails naming the packages that cannot be installed at all.
 install_packages() { # package...
   local log="$cache/apt-install.log" main_only="$cache/apt-main-only" bad=() p
-  as_root apt-get install -y -qq --no-install-recommends "$@" >"$log" 2>&1 && return 0
+  as_root apt-get "${apt_options[@]}" install -y -qq --no-install-recommends "$@" >"$log" 2>&1 && return 0
   mkdir -p "$main_only"
   mirror_entry=$(main_suite_entry)
   if [ -n "$mirror_entry" ]; then
     printf '%s\n' "$mirror_entry" >"$main_only/main.list"
     echo "install-deps: installing from the main suite alone" >&2
-    as_root apt-get -o Dir::Etc::sourcelist="$main_only/main.list" -o Dir::Etc::sourceparts=- \
+    as_root apt-get "${apt_options[@]}" -o Dir::Etc::sourcelist="$main_only/main.list" -o Dir::Etc::sourceparts=- \
       install -y -qq --no-install-recommends "$@" >>"$log" 2>&1 && return 0
   fi
   for p in "$@"; do
-    apt-get install -s -qq --no-install-recommends "$p" >/dev/null 2>&1 || bad+=("$p")
+    apt-get "${apt_options[@]}" install -s -qq --no-install-recommends "$p" >/dev/null 2>&1 || bad+=("$p")
   done
   echo "install-deps: cannot install ${bad[*]:-the packages together}; apt said:" >&2
   grep -E '^(E|W): |^ ' "$log" | tail -n 20 | sed 's/^/  /' >&2

@@ -5,6 +5,8 @@
 #           that run on the build machine itself (the exe's imports) are run
 #   win64   the same sources for 64-bit Windows, all tests under 64-bit Wine
 #   native  the pure modules on Linux under AddressSanitizer and UBSan
+# then builds the packages (scripts/package.sh) and tries them
+# (tests/packaging/packages_check.sh says which parts it skips and why).
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,4 +23,6 @@ scripts/can-run-32bit ||
 configure_and_build win && ctest --preset win || status=1
 configure_and_build win64 && ctest --preset win64 || status=1
 configure_and_build native && ctest --preset native || status=1
+# The zip, the installer and the Debian package, built and tried as users meet them.
+tests/packaging/packages_check.sh || status=1
 exit $status

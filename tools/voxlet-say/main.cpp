@@ -1,6 +1,7 @@
 // voxlet-say: lists the voices, speaks a text file aloud or renders it to a WAV
 // file, all through the speech object's methods as the reader calls them.
 //
+//   voxlet-say --version
 //   voxlet-say --list
 //   voxlet-say [options] --speak TEXTFILE
 //   voxlet-say [options] --wav OUT.wav TEXTFILE
@@ -29,6 +30,7 @@ namespace {
 namespace method = vx::speech_method;
 
 struct Options {
+  bool version = false;
   bool list = false;
   std::wstring speakFile;
   std::wstring wavFile;
@@ -40,7 +42,8 @@ struct Options {
 
 int Usage() {
   std::fputs(
-      "usage: voxlet-say --list\n"
+      "usage: voxlet-say --version\n"
+      "       voxlet-say --list\n"
       "       voxlet-say [options] --speak TEXTFILE\n"
       "       voxlet-say [options] --wav OUT.wav TEXTFILE\n"
       "options: --rate -10..10  --volume 0..100  --voice DESCRIPTION\n"
@@ -53,7 +56,9 @@ bool ParseOptions(int count, wchar_t** arguments, Options* options) {
   for (int i = 1; i < count; ++i) {
     std::wstring argument = arguments[i];
     bool hasValue = i + 1 < count;
-    if (argument == L"--list") {
+    if (argument == L"--version") {
+      options->version = true;
+    } else if (argument == L"--list") {
       options->list = true;
     } else if (argument == L"--speak" && hasValue) {
       options->textFile = arguments[++i];
@@ -74,7 +79,7 @@ bool ParseOptions(int count, wchar_t** arguments, Options* options) {
       return false;
     }
   }
-  return options->list || !options->textFile.empty();
+  return options->version || options->list || !options->textFile.empty();
 }
 
 // The program's speech object: its instance block and its methods.
@@ -126,6 +131,10 @@ int ListVoices(SpeechObject& speech) {
 }
 
 int Run(const Options& options) {
+  if (options.version) {
+    std::printf("voxlet-say %s\n", VOXLET_VERSION);
+    return 0;
+  }
   vx::SpeechLibraryNotify(vx::library_notice::kStart, reinterpret_cast<intptr_t>(&vx::RuntimeNotify), 0);
   SpeechObject speech;
   if (!speech.Logical(method::kIsAvailable)) {
