@@ -1,6 +1,7 @@
 #include "pictures/lzw_decoder.h"
 
 #include <cstddef>
+#include <cstring>
 
 namespace vx {
 namespace {
@@ -32,63 +33,53 @@ class CodeReader {
   uint32_t count_ = 0;
 };
 
-// Each entry is the string of its prefix entry followed by its last pixel.
-struct Dictionary {
-  uint16_t prefix[kLzwDictionarySize];
-  uint16_t length[kLzwDictionarySize];
-  uint8_t last[kLzwDictionarySize];
-  uint8_t first[kLzwDictionarySize];
-};
-
 }  // namespace
 
+// An entry's string is the previous code's string and the first pixel of the
+// string after it, and so lies in the output already, at the place where that
+// previous string was written: each entry is kept as that place and its length,
+// and written again by copying.
 bool DecodeLzw(std::span<const uint8_t> codes, uint32_t minimumCodeSize, std::span<uint8_t> out) {
   const uint32_t clear = 1u << minimumCodeSize, end = clear + 1;
-  Dictionary d;
-  for (uint32_t i = 0; i < clear; ++i) {
-    d.prefix[i] = 0;
-    d.length[i] = 1;
-    d.last[i] = d.first[i] = static_cast<uint8_t>(i);
-  }
+  uint32_t start[kLzwDictionarySize];
+  uint16_t length[kLzwDictionarySize];
   CodeReader reader(codes);
   uint32_t bits = minimumCodeSize + 1, next = clear + 2, code = 0;
-  bool afterClear = true;
-  uint32_t previous = 0;
-  uint8_t* o = out.data();
-  uint8_t* const oEnd = o + out.size();
-  while (o < oEnd) {
+  uint8_t* const first = out.data();
+  uint8_t* const last = first + out.size();
+  uint8_t* o = first;
+  uint8_t* previous = nullptr;  // where the previous code's string starts; null after a clear
+  uint32_t previousLength = 0;
+  while (o < last) {
     if (!reader.Next(bits, code)) return false;
     if (code == clear) {
       bits = minimumCodeSize + 1;
       next = clear + 2;
-      afterClear = true;
+      previous = nullptr;
       continue;
     }
-    if (code == end) return false;
-    if (afterClear) {
-      if (code > clear) return false;  // the first code after a clear is a pixel
-      *o++ = static_cast<uint8_t>(code);
-      previous = code;
-      afterClear = false;
-      continue;
-    }
-    if (code > next) return false;
-    // A new entry: the previous string and the first pixel of this one, which is
-    // the previous string's own first pixel when this code is the entry itself.
-    if (next < kLzwDictionarySize) {
-      d.prefix[next] = static_cast<uint16_t>(previous);
-      d.length[next] = static_cast<uint16_t>(d.length[previous] + 1);
-      d.first[next] = d.first[previous];
-      d.last[next] = code == next ? d.first[previous] : d.first[code];
+    if (code == end || code > next || (!previous && code > clear)) return false;
+    if (previous && next < kLzwDictionarySize) {
+      start[next] = static_cast<uint32_t>(previous - first);
+      length[next] = static_cast<uint16_t>(previousLength + 1);
       if (++next == 1u << bits && bits < kMaxCodeBits) ++bits;
     }
-    // The string is written from its end; one longer than the pixels left loses its end.
-    uint32_t length = d.length[code], c = code;
-    const auto left = static_cast<uint32_t>(oEnd - o);
-    for (; length > left; --length) c = d.prefix[c];
-    for (uint8_t* p = o + length; p > o; c = d.prefix[c]) *--p = d.last[c];
-    o += length;
-    previous = code;
+    const auto left = static_cast<uint32_t>(last - o);
+    if (code < clear) {
+      *o = static_cast<uint8_t>(code);
+      previousLength = 1;
+    } else if (code + 1 < next) {
+      previousLength = length[code] < left ? length[code] : left;
+      std::memcpy(o, first + start[code], previousLength);
+    } else {
+      // The entry just made: the previous string and its own first pixel, which
+      // this copy writes before it reads it.
+      previousLength = length[code] < left ? length[code] : left;
+      const uint8_t* from = first + start[code];
+      for (uint32_t i = 0; i < previousLength; ++i) o[i] = from[i];
+    }
+    previous = o;
+    o += previousLength;
   }
   return true;
 }
