@@ -162,7 +162,8 @@ ROWS = [
     Row("sixteen-colours.ico", ["(", "alpha.png", "-resize", "16x16!", ")",
                               "(", "plasma.png", "-resize", "32x32!", "-colors", "16", ")",
                               "(", "alpha.png", "-resize", "48x48!", ")", "ico:"], entry=1),
-    Row("large.ico", ["alpha.png", "-define", "icon:auto-resize=16,256", "ico:"], entry=1),
+    # (Wine reads PNG images of 8 bits a channel only.)
+    Row("large.ico", ["alpha.png", "-depth", "8", "-define", "icon:auto-resize=16,256", "ico:"], entry=1),
     Row("sizes.cur", ["alpha.png", "-define", "icon:auto-resize=16,32", "ico:"], entry=1,
         change=lambda p: icon_type(p, 2)),
 ]
