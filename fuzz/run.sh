@@ -41,7 +41,8 @@ readers="$archive $pictures/bmp_reader.cpp $pictures/gif_reader.cpp $pictures/ic
   $pictures/indexed_bitmap.cpp $pictures/jpeg_reader.cpp $pictures/lzw_decoder.cpp $pictures/pcx_reader.cpp
   $pictures/picture_kind.cpp $pictures/pixel_block.cpp $pictures/pixel_picture.cpp $pictures/png_reader.cpp"
 picture_seeds="$root/fuzz/picture_seeds.cpp $root/tests/pictures/sample_pictures.cpp $archive"
-picture_libraries="-lpng -ljpeg -lz"
+# The readers' fuzzing build: smaller pictures (pictures/pixel_block.h), the libraries.
+picture_libraries="-DFUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION -lpng -ljpeg -lz"
 fuzz bmp "$picture_seeds" "$root/fuzz/bmp_fuzz.cpp $readers" "$picture_libraries"
 fuzz gif "$picture_seeds" "$root/fuzz/gif_fuzz.cpp $readers" "$picture_libraries"
 fuzz pcx "$picture_seeds" "$root/fuzz/pcx_fuzz.cpp $readers" "$picture_libraries"

@@ -9,7 +9,13 @@ namespace vx {
 // The largest pixel block a reader makes. Beyond it, neither a 32-bit process nor
 // the bitmap made from the block could hold the picture; a size claimed by a
 // header is checked against it before anything is allocated.
+#ifdef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
+// Fuzzing spends its time on the readers' checks rather than on decoding the
+// large pictures that a few bytes of JPEG can rightly stand for.
+constexpr uint64_t kMaxPixelBytes = uint64_t{1} << 20;
+#else
 constexpr uint64_t kMaxPixelBytes = uint64_t{1} << 28;
+#endif
 
 class PixelBlock {
  public:
