@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
   for (uint16_t bits : {1, 4, 8, 24, 32}) seeds.push_back(SampleBmp(bits, 5, 3));
   seeds.push_back(SampleBmp(24, 3, -2));
   seeds.push_back(SampleGif(5, 3));
-  seeds.push_back(SampleGif(9, 9, {.interlaced = true, .localTable = true, .transparentIndex = 3}));
+  seeds.push_back(SampleGif(9, 9, 3));
   seeds.push_back(SamplePcx(8, 5, 3));
   seeds.push_back(SamplePcx(1, 13, 2));
   const IconEntry entries[] = {{16, 0, 32}, {32, 16, 4}, {16, 0, 8}};

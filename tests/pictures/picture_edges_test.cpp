@@ -109,7 +109,7 @@ TEST(PictureReaders, RefuseShortMalformedAndImplausibleData) {
     bool (*reads)(std::span<const uint8_t>);
     Bytes bytes;
   } rows[] = {
-      {"a run-length encoded BMP", Reads<ReadBmp>, SampleBmp(8, 4, 4, 1)},
+      {"a run-length encoded BMP", Reads<ReadBmp>, With32(bmp, 30, 1)},
       {"a BMP of 16 bits", Reads<ReadBmp>, SampleBmp(16, 4, 4)},
       {"a BMP whose rows overflow 32 bits", Reads<ReadBmp>, With32(With32(bmp, 18, 0x40000001), 22, 0x7FFFFFFF)},
       {"a BMP of zero width", Reads<ReadBmp>, With32(bmp, 18, 0)},
@@ -196,7 +196,7 @@ TEST(BmpReader, IndexesBeyondTheColoursGivenAreBlack) {
 }
 
 TEST(GifReader, MarksTheTransparentColourOfItsGraphicControlExtension) {
-  std::optional<PixelPicture> picture = ReadGif(SampleGif(4, 4, {.transparentIndex = 7}));
+  std::optional<PixelPicture> picture = ReadGif(SampleGif(4, 4, 7));
   ASSERT_TRUE(picture);
   for (uint32_t i = 0; i < kIndexedColours; ++i) {
     EXPECT_EQ(IndexedColour(picture->pixels, i)[3], i == 7 ? kTransparentEntry : 0) << i;

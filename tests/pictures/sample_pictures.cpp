@@ -46,12 +46,12 @@ std::vector<uint8_t> PackedRow(uint32_t width, uint32_t y, uint32_t bits) {
 
 }  // namespace
 
-std::vector<uint8_t> SampleBmp(uint16_t bits, int32_t width, int32_t height, uint32_t compression) {
+std::vector<uint8_t> SampleBmp(uint16_t bits, int32_t width, int32_t height) {
   const uint32_t colours = bits <= 8 ? 1u << bits : 0, rows = height < 0 ? -height : height;
   const uint32_t stride = (width * bits + 31) / 32 * 4, offset = 54 + colours * 4;
   ArchiveWriter out;
   out.Bytes(std::vector<uint8_t>{'B', 'M'}).U32(offset + stride * rows).U32(0).U32(offset);
-  out.U32(40).I32(width).I32(height).U16(1).U16(bits).U32(compression).U32(stride * rows).U32(0).U32(0);
+  out.U32(40).I32(width).I32(height).U16(1).U16(bits).U32(0).U32(stride * rows).U32(0).U32(0);
   out.U32(colours).U32(0);
   for (uint32_t i = 0; i < colours; ++i) {
     const uint8_t grey = static_cast<uint8_t>(i * 255 / (colours - 1));
@@ -94,30 +94,17 @@ std::vector<uint8_t> GifCodes(std::span<const uint32_t> codes) {
   return out.Take();
 }
 
-std::vector<uint8_t> SampleGif(uint16_t width, uint16_t height, GifOptions options) {
-  std::vector<uint8_t> table;
-  for (int i = 0; i < 256; ++i) table.insert(table.end(), 3, static_cast<uint8_t>(i));
+std::vector<uint8_t> SampleGif(uint16_t width, uint16_t height, int transparentIndex) {
   ArchiveWriter out;
   out.Bytes(std::vector<uint8_t>{'G', 'I', 'F', '8', '9', 'a'}).U16(width).U16(height);
-  Byte(Byte(Byte(out, options.localTable ? 0x70 : 0xF7), 0), 0);
-  if (!options.localTable) out.Bytes(table);
-  if (options.transparentIndex >= 0) {
-    out.Bytes(std::vector<uint8_t>{0x21, 0xF9, 4, 1, 0, 0, static_cast<uint8_t>(options.transparentIndex), 0});
+  Byte(Byte(Byte(out, 0xF7), 0), 0);  // a global table of 256 colours
+  for (int i = 0; i < 256; ++i) out.Bytes(std::vector<uint8_t>(3, static_cast<uint8_t>(i)));
+  if (transparentIndex >= 0) {
+    out.Bytes(std::vector<uint8_t>{0x21, 0xF9, 4, 1, 0, 0, static_cast<uint8_t>(transparentIndex), 0});
   }
-  Byte(out, 0x2C).U16(0).U16(0).U16(width).U16(height);
-  Byte(out, static_cast<uint8_t>((options.interlaced ? 0x40 : 0) | (options.localTable ? 0x87 : 0)));
-  if (options.localTable) out.Bytes(table);
-  // Rows in the order the image stores them.
-  std::vector<uint32_t> order;
-  const uint32_t passes[][2] = {{0, 8}, {4, 8}, {2, 4}, {1, 2}};
-  for (const auto& pass : passes) {
-    for (uint32_t y = options.interlaced ? pass[0] : 0; y < height; y += options.interlaced ? pass[1] : 1) {
-      order.push_back(y);
-    }
-    if (!options.interlaced) break;
-  }
+  Byte(Byte(out, 0x2C).U16(0).U16(0).U16(width).U16(height), 0);
   std::vector<uint8_t> indices;
-  for (uint32_t y : order) {
+  for (uint32_t y = 0; y < height; ++y) {
     for (uint32_t x = 0; x < width; ++x) indices.push_back(PatternValue(x, y));
   }
   Byte(out, 8).Bytes(GifImageData(indices));

@@ -11,17 +11,13 @@ namespace vx::test {
 
 constexpr uint8_t PatternValue(uint32_t x, uint32_t y) { return static_cast<uint8_t>(x * 7 + y * 13); }
 
-// Of 1, 4, 8, 24 or 32 bits, rows bottom-up, with a full colour table (entry i
-// grey i, rounded to the depth) where there is one; `compression` is only stated.
-std::vector<uint8_t> SampleBmp(uint16_t bits, int32_t width, int32_t height, uint32_t compression = 0);
+// Uncompressed, of 1, 4, 8, 24 or 32 bits, with a full colour table (entry i grey
+// i, rounded to the depth) where there is one.
+std::vector<uint8_t> SampleBmp(uint16_t bits, int32_t width, int32_t height);
 
-struct GifOptions {
-  bool interlaced = false;
-  bool localTable = false;    // the colours in the image's own table, none global
-  int transparentIndex = -1;  // a graphic control extension when 0 or above
-};
-// Of 256 colours (entry i grey i).
-std::vector<uint8_t> SampleGif(uint16_t width, uint16_t height, GifOptions options = {});
+// Of 256 colours in the global table (entry i grey i); with a graphic control
+// extension naming the transparent colour when it is 0 or above.
+std::vector<uint8_t> SampleGif(uint16_t width, uint16_t height, int transparentIndex = -1);
 // LZW codes of the pixel indices for a minimum code size of 8, in sub-blocks with
 // their terminator: a GIF image's data after its code size byte.
 std::vector<uint8_t> GifImageData(std::span<const uint8_t> indices);
