@@ -36,6 +36,20 @@ template_writer="$archive $template/template_writer.cpp $template/unit_record.cp
 fuzz template "$root/fuzz/template_seeds.cpp $root/tests/runtime/template/sample_template.cpp $template_writer" \
   "$root/fuzz/template_fuzz.cpp $template_writer $template/unit_table.cpp $template/window_template.cpp"
 
+pictures="$root/pictures"
+readers="$archive $pictures/bmp_reader.cpp $pictures/gif_reader.cpp $pictures/icon_directory.cpp
+  $pictures/indexed_bitmap.cpp $pictures/jpeg_reader.cpp $pictures/lzw_decoder.cpp $pictures/pcx_reader.cpp
+  $pictures/picture_kind.cpp $pictures/pixel_block.cpp $pictures/pixel_picture.cpp $pictures/png_reader.cpp"
+picture_seeds="$root/fuzz/picture_seeds.cpp $root/tests/pictures/sample_pictures.cpp $archive"
+# The readers' fuzzing build: smaller pictures (pictures/pixel_block.h), the libraries.
+picture_libraries="-DFUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION -lpng -ljpeg -lz"
+fuzz bmp "$picture_seeds" "$root/fuzz/bmp_fuzz.cpp $readers" "$picture_libraries"
+fuzz gif "$picture_seeds" "$root/fuzz/gif_fuzz.cpp $readers" "$picture_libraries"
+fuzz pcx "$picture_seeds" "$root/fuzz/pcx_fuzz.cpp $readers" "$picture_libraries"
+fuzz icon "$picture_seeds" "$root/fuzz/icon_fuzz.cpp $readers" "$picture_libraries"
+fuzz png "$picture_seeds" "$root/fuzz/png_fuzz.cpp $readers" "$picture_libraries"
+fuzz jpeg "$picture_seeds" "$root/fuzz/jpeg_fuzz.cpp $readers" "$picture_libraries"
+
 sound="$root/sound"
 images="$root/tests/sound/sound_images.cpp $framework/archive_writer.cpp"
 fuzz wave "$root/fuzz/wave_seeds.cpp $images" \

@@ -35,6 +35,7 @@ packages=(
   cmake ninja-build nasm make autoconf automake libtool pkg-config dpkg-dev
   wine wine32:i386 wine64 fonts-wine xvfb x11-utils imagemagick fonts-wqy-microhei locales
   googletest g++ clang llvm libclang-rt-14-dev clang-format
+  libpng-dev libjpeg-dev zlib1g-dev libstb-dev python3
   pulseaudio pulseaudio-utils sox espeak-ng
   midicsv
   librsvg2-bin icoutils nsis lintian appstream zip unzip

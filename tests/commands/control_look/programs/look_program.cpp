@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "commands/control_look/set_control_look.h"
-#include "tests/commands/control_look/programs/gdi_object_count.h"
+#include "tests/support/gdi_object_count.h"
 #include "tests/commands/control_look/programs/look_fixture.h"
 
 namespace {

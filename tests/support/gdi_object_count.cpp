@@ -1,4 +1,4 @@
-#include "tests/commands/control_look/programs/gdi_object_count.h"
+#include "tests/support/gdi_object_count.h"
 
 #include <cstdint>
 
