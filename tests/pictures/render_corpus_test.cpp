@@ -8,8 +8,8 @@
 
 #include "pictures/decoded_picture.h"
 #include "pictures/render_picture.h"
-#include "tests/support/gdi_object_count.h"
 #include "tests/pictures/corpus.h"
+#include "tests/support/gdi_object_count.h"
 
 namespace vx::test {
 namespace {

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "commands/control_look/set_control_look.h"
-#include "tests/support/gdi_object_count.h"
 #include "tests/commands/control_look/programs/look_fixture.h"
+#include "tests/support/gdi_object_count.h"
 
 namespace {
 
