@@ -3,7 +3,9 @@
 // Pure declarations: window handles are carried as void*.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace vx {
 
@@ -50,6 +52,16 @@ constexpr uint32_t kCoreType = 0x80000000;  // every type of the core library
 constexpr uint32_t kComboBit = 0x0200;      // the combo box
 }  // namespace unit_state
 
+// Property flags as the table carries them; the runtime does not act on them.
+namespace property_flag {
+constexpr uint16_t kListed = 0x8000;             // every property
+constexpr uint16_t kCommon = 0xE000;             // the eight common properties
+constexpr uint16_t kQualifiesPrevious = 0x0001;  // an option of the property before it
+constexpr uint16_t kDialogOption = 0x0002;       // carried by single common-dialog properties
+constexpr uint16_t kRunningOnly = 0x0008;        // exists only while the program runs
+constexpr uint16_t kBindingOption = 0x0010;      // the combo box's data-binding option
+}  // namespace property_flag
+
 // The type's property table: one record per index, packed with no alignment (20
 // bytes in the 32-bit program). Names are not stored; a property is its index.
 #pragma pack(push, 1)
@@ -91,16 +103,24 @@ union RawPropertyValue {
   } bytes;
 };
 
+// A byte-block value as a span; empty for a null or empty block.
+inline std::span<const uint8_t> BytesOf(const RawPropertyValue& value) {
+  if (!value.bytes.data || value.bytes.length <= 0) return {};
+  return {value.bytes.data, static_cast<size_t>(value.bytes.length)};
+}
+
 // A unit's object as the operations hand it over: opaque here. The unit type that
 // made it knows its class; the runtime keeps it and passes it back unchanged.
 using UnitInstance = void*;
 
 // CreateUnit: the unit object, or null when the record cannot be read or the
-// control cannot be created.
+// control cannot be created. The two words described as reserved carry, for the
+// window unit only, its menu bar (a handle in 32 bits) and a non-zero value when
+// it is embedded in another window; other units are given 0.
 using CreateUnitFn = UnitInstance (*)(const uint8_t* record, int32_t recordLength, uint32_t styleBits,
-                                      void* parentWindow, uint32_t controlId, uint32_t reserved1, int32_t x, int32_t y,
+                                      void* parentWindow, uint32_t controlId, uint32_t menu, int32_t x, int32_t y,
                                       int32_t width, int32_t height, uint32_t windowId, uint32_t unitId,
-                                      uint32_t reserved2, int32_t designFlag);
+                                      uint32_t embedded, int32_t designFlag);
 // PropertyChanged: 1 when the control must be re-created to take the value.
 using PropertyChangedFn = int32_t (*)(UnitInstance unit, int32_t index, const RawPropertyValue* value,
                                       int32_t* outWord);

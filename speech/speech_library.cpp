@@ -1,6 +1,6 @@
 #include "speech/speech_library.h"
 
-#include "contract/unit_type.h"
+#include "runtime/framework/unit_type_record.h"
 #include "speech/speech_unit.h"
 
 namespace vx {
@@ -16,20 +16,8 @@ constexpr LibraryCommand kCommands[kSpeechCommandCount] = {
 constexpr int32_t kMethods[kSpeechCommandCount] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
 
 // An object type: no window, properties or events.
-const UnitTypeInfo kSpeechObjectTypeInfo = {"机读文本",
-                                            "VXTextToSpeech",
-                                            "朗读文本或将其保存为声音文件",
-                                            kSpeechCommandCount,
-                                            kMethods,
-                                            0,
-                                            0,
-                                            0,
-                                            nullptr,
-                                            0,
-                                            nullptr,
-                                            nullptr,
-                                            0,
-                                            nullptr};
+constexpr UnitTypeInfo kSpeechObjectTypeInfo =
+    UnitTypeRecord({"机读文本", "VXTextToSpeech", "朗读文本或将其保存为声音文件"}, 0, {}, nullptr, kMethods);
 
 const LibraryRecord kSpeechLibrary = {SpeechLibraryNotify, 1, &kSpeechObjectTypeInfo};
 

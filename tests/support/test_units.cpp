@@ -2,10 +2,9 @@
 
 #include <windows.h>
 
-#include "contract/notify_codes.h"
 #include "runtime/framework/gbk.h"
 #include "runtime/framework/runtime_link.h"
-#include "units/unit_base/unit_events.h"
+#include "runtime/framework/window_text.h"
 #include "units/unit_base/unit_operations.h"
 #include "units/unit_types/core_unit_types.h"
 
@@ -29,14 +28,14 @@ class TestButton : public DataUnit<TestButtonData> {
     return CreateControl(L"BUTTON", WideFromGbk(data_.caption).c_str(),
                          data_.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, 0, placement);
   }
-  static int32_t IsDefault(UnitObject* unit) {
-    return (GetWindowLongW(unit->handle(), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
+  static int32_t IsDefaultButton(UnitInstance unit) {
+    return (GetWindowLongW(AsUnitObject(unit)->handle(), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
   }
 
  protected:
   bool OnReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) override {
     if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return false;
-    RaiseUnitEvent(windowId(), unitId(), 0);
+    RaiseEvent(0);
     *result = 0;
     return true;
   }
@@ -53,24 +52,18 @@ class TestEdit : public DataUnit<TestEditData> {
                      (data_.readOnly ? ES_READONLY : 0);
     return CreateControl(L"EDIT", WideFromGbk(data_.content).c_str(), style, 0, placement);
   }
-  static int32_t ApplyContent(TestEdit& unit, const RawPropertyValue&) {
-    SetWindowTextW(unit.handle(), WideFromGbk(unit.data_.content).c_str());
-    return 0;
-  }
   static bool ReadContent(TestEdit& unit, RawPropertyValue& value) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(unit.handle())) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(unit.handle(), text.data(), static_cast<int>(text.size()))));
-    unit.data_.content = GbkFromWide(text);
+    unit.data_.content = GbkWindowTextOf(unit.handle());
     value.text = unit.data_.content.c_str();
     return true;
   }
-  static int32_t ApplyReadOnly(TestEdit& unit, const RawPropertyValue&) {
-    SendMessageW(unit.handle(), EM_SETREADONLY, unit.data_.readOnly, 0);
+  static int32_t ApplyReadOnly(TestEdit& unit, const RawPropertyValue& value) {
+    SendMessageW(unit.handle(), EM_SETREADONLY, value.integer, 0);
     return 0;
   }
   // A multi-line edit keeps Enter for its line breaks.
-  static int32_t WantsKey(UnitObject* unit, uint32_t key) {
-    return static_cast<TestEdit*>(unit)->data_.multiline && key == VK_RETURN;
+  static int32_t WantsKey(UnitInstance unit, uint32_t key) {
+    return static_cast<TestEdit*>(AsUnitObject(unit))->data_.multiline && key == VK_RETURN;
   }
 };
 
@@ -84,50 +77,29 @@ class TestLabel : public DataUnit<TestLabelData> {
 };
 
 constexpr PropertyRow<TestButton> kButtonRows[] = {
-    {8, "Caption", pt::kText, 0x8000, &TestButtonData::caption},
-    {9, "IsDefault", pt::kLogical, 0x8000, &TestButtonData::isDefault, {}, Effect::kRecreateWhenChanged},
+    {8, "Caption", pt::kText, kPlain, &TestButtonData::caption},
+    {9, "IsDefault", pt::kLogical, kPlain, &TestButtonData::isDefault, {}, Effect::kRecreateWhenChanged},
 };
 constexpr PropertyRow<TestEdit> kEditRows[] = {
-    {8,
-     "Content",
-     pt::kText,
-     0x8000,
-     &TestEditData::content,
-     {},
-     Call(&TestEdit::ApplyContent),
-     &TestEdit::ReadContent},
-    {9, "ReadOnly", pt::kLogical, 0x8000, &TestEditData::readOnly, {}, Call(&TestEdit::ApplyReadOnly)},
-    {10, "Alignment", pt::kPickList, 0x8000, &TestEditData::alignment, PickList(3)},
-    {11, "Limit", pt::kInteger, 0x8000, &TestEditData::limit},
-    {12, "Font", pt::kFont, 0x8000, &TestEditData::font},
-    {13, "Data", pt::kBytes, 0x8000, &TestEditData::data},
-    {14, "Multiline", pt::kLogical, 0x8000, &TestEditData::multiline, {}, Effect::kRecreate},
+    {8, "Content", pt::kText, kPlain, &TestEditData::content, {}, Effect::kWindowText, &TestEdit::ReadContent},
+    {9, "ReadOnly", pt::kLogical, kPlain, &TestEditData::readOnly, {}, Call(&TestEdit::ApplyReadOnly)},
+    {10, "Alignment", pt::kPickList, kPlain, &TestEditData::alignment, PickList(3)},
+    {11, "Limit", pt::kInteger, kPlain, &TestEditData::limit},
+    {12, "Font", pt::kFont, kPlain, &TestEditData::font},
+    {13, "Data", pt::kBytes, kPlain, &TestEditData::data},
+    {14, "Multiline", pt::kLogical, kPlain, &TestEditData::multiline, {}, Effect::kRecreate},
 };
 constexpr PropertyRow<TestLabel> kLabelRows[] = {
-    {8, "Caption", pt::kText, 0x8000, &TestLabelData::caption, {}, Effect::kRecreateWhenChanged},
+    {8, "Caption", pt::kText, kPlain, &TestLabelData::caption, {}, Effect::kRecreateWhenChanged},
 };
-
-using ButtonOperations = UnitOperations<TestButton, kButtonRows>;
-using EditOperations = UnitOperations<TestEdit, kEditRows>;
-using LabelOperations = UnitOperations<TestLabel, kLabelRows>;
-
-void* ButtonInterface(int32_t number) {
-  if (number == unit_interface::kIsDefaultButton) return reinterpret_cast<void*>(&TestButton::IsDefault);
-  return ButtonOperations::Find(number);
-}
-void* EditInterface(int32_t number) {
-  if (number == unit_interface::kWantsKey) return reinterpret_cast<void*>(&TestEdit::WantsKey);
-  return EditOperations::Find(number);
-}
-void* LabelInterface(int32_t number) { return LabelOperations::Find(number); }
 
 const UnitTypeInfo* Types() {
   static const UnitTypeInfo types[5] = {
       *CoreUnitType(core_unit_type::kWindow),
-      UnitTypeRecord("测试按钮", "TestButton", 0x80000840, ButtonOperations::kPropertyInfos, ButtonInterface),
+      UnitTypeOf<TestButton, kButtonRows>({"测试按钮", "TestButton"}, 0x80000840),
       {},
-      UnitTypeRecord("测试编辑框", "TestEdit", 0x80000040, EditOperations::kPropertyInfos, EditInterface),
-      UnitTypeRecord("测试标签", "TestLabel", 0x84002040, LabelOperations::kPropertyInfos, LabelInterface),
+      UnitTypeOf<TestEdit, kEditRows>({"测试编辑框", "TestEdit"}, 0x80000040),
+      UnitTypeOf<TestLabel, kLabelRows>({"测试标签", "TestLabel"}, 0x84002040),
   };
   return types;
 }

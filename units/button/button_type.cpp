@@ -9,32 +9,24 @@ namespace {
 using D = ButtonData;
 using B = ButtonUnit;
 
-constexpr uint32_t kButtonStateFlags = unit_state::kOwnsControl | unit_state::kDefaultButton | unit_state::kCoreType;
+namespace P = button_property;
 
 constexpr PropertyRow<B> kRows[] = {
     // A new picture is shown by a new control.
-    {8, "Picture", pt::kPicture, 0x8000, &D::picture, {}, Effect::kRecreate},
-    {9, "ButtonType", pt::kPickList, 0x8000, &D::buttonType, PickList(2), Call(&B::ApplyStyle)},
-    {10, "Caption", pt::kText, 0x8000, &D::caption, {}, Call(&B::ApplyCaption)},
-    {11, "Alignment", pt::kPickList, 0x8000, &D::alignment, PickList(3), Call(&B::ApplyStyle)},
-    {12, "VerticalAlignment", pt::kPickList, 0x8000, &D::verticalAlignment, PickList(3), Call(&B::ApplyStyle)},
-    {13, "Font", pt::kFont, 0x8000, &D::font, {}, Call(&B::ApplyFont)},
+    {P::kPicture, "Picture", pt::kPicture, kPlain, &D::picture, {}, Effect::kRecreate},
+    {P::kButtonType, "ButtonType", pt::kPickList, kPlain, &D::buttonType, PickList(2), InPlace(&B::ApplyStyle)},
+    {P::kCaption, "Caption", pt::kText, kPlain, &D::caption, {}, Effect::kWindowText},
+    {P::kAlignment, "Alignment", pt::kPickList, kPlain, &D::alignment, PickList(3), InPlace(&B::ApplyStyle)},
+    {P::kVerticalAlignment, "VerticalAlignment", pt::kPickList, kPlain, &D::verticalAlignment, PickList(3),
+     InPlace(&B::ApplyStyle)},
+    {P::kFont, "Font", pt::kFont, kPlain, &D::font, {}, Effect::kFont},
 };
-
-using Operations = UnitOperations<B, kRows>;
-
-void* ButtonOperations(int32_t number) {
-  if (number == unit_interface::kIsDefaultButton) {
-    return reinterpret_cast<void*>(static_cast<IsDefaultButtonFn>(&B::IsDefaultButton));
-  }
-  return Operations::Find(number);
-}
 
 }  // namespace
 
 const UnitTypeInfo& ButtonUnitType() {
-  static constexpr UnitTypeInfo kType =
-      UnitTypeRecord("按钮", "Button", kButtonStateFlags, Operations::kPropertyInfos, ButtonOperations);
+  static constexpr UnitTypeInfo kType = UnitTypeOf<B, kRows>(
+      {"按钮", "Button"}, unit_state::kOwnsControl | unit_state::kDefaultButton | unit_state::kCoreType);
   return kType;
 }
 

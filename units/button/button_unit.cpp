@@ -2,7 +2,6 @@
 
 #include "runtime/framework/gbk.h"
 #include "units/button/button_style.h"
-#include "units/unit_base/unit_events.h"
 
 namespace vx {
 
@@ -12,9 +11,7 @@ bool ButtonUnit::Create(const UnitPlacement& placement) {
   // BS_ICON and BM_SETIMAGE (IMAGE_ICON), any other image rendered on the button
   // face with BS_BITMAP and BM_SETIMAGE (IMAGE_BITMAP). Until the picture decoder
   // exists the button shows its caption, and a picture it cannot show is ignored.
-  if (!CreateControl(L"BUTTON", WideFromGbk(data_.caption).c_str(), ButtonStyle(data_), 0, placement)) return false;
-  font_.Apply(handle(), data_.font);
-  return true;
+  return CreateControl(L"BUTTON", WideFromGbk(data_.caption).c_str(), ButtonStyle(data_), 0, placement);
 }
 
 // In place: the alignment bits directly, the push-button kind through BM_SETSTYLE,
@@ -29,17 +26,6 @@ int32_t ButtonUnit::ApplyStyle(ButtonUnit& unit, const RawPropertyValue&) {
   return 0;
 }
 
-// The same control takes the new text: the reader flips "开始" and "暂停" this way.
-int32_t ButtonUnit::ApplyCaption(ButtonUnit& unit, const RawPropertyValue&) {
-  SetWindowTextW(unit.handle(), WideFromGbk(unit.data_.caption).c_str());
-  return 0;
-}
-
-int32_t ButtonUnit::ApplyFont(ButtonUnit& unit, const RawPropertyValue&) {
-  unit.font_.Apply(unit.handle(), unit.data_.font);
-  return 0;
-}
-
 int32_t ButtonUnit::IsDefaultButton(UnitInstance instance) {
   UnitObject* unit = AsUnitObject(instance);
   if (!unit || !unit->handle()) return 0;
@@ -49,7 +35,7 @@ int32_t ButtonUnit::IsDefaultButton(UnitInstance instance) {
 
 bool ButtonUnit::OnReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) {
   if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return false;
-  RaiseUnitEvent(windowId(), unitId(), kButtonClickEvent);
+  RaiseEvent(kButtonClickEvent);
   *result = 0;
   return true;
 }

@@ -17,17 +17,16 @@ class ButtonUnit : public DataUnit<ButtonData> {
  public:
   using DataUnit::DataUnit;
 
-  // CreateUnit's step: the control from the property data. False when it cannot
-  // be made.
+  // Makes the control from the styles and the caption; the type's rows do the
+  // rest. False when it cannot be made.
   bool Create(const UnitPlacement& placement);
+  UnitFont& font() { return font_; }
 
-  // Applying properties (the button type's rows call these).
+  // The kind and alignment in place (the type's rows call it for each of them).
   static int32_t ApplyStyle(ButtonUnit& unit, const RawPropertyValue& value);
-  static int32_t ApplyCaption(ButtonUnit& unit, const RawPropertyValue& value);
-  static int32_t ApplyFont(ButtonUnit& unit, const RawPropertyValue& value);
 
   // IsDefaultButton: non-zero while the control has the default push-button style.
-  static int32_t IsDefaultButton(UnitInstance unit);
+  static int32_t IsDefaultButton(UnitInstance instance);
 
  protected:
   bool OnReflectedMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;

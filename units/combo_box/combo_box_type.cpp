@@ -10,40 +10,51 @@ namespace {
 
 using D = ComboBoxData;
 using C = ComboBoxUnit;
+namespace P = combo_box_property;
 
 constexpr uint32_t kComboBoxStateFlags = unit_state::kOwnsControl | unit_state::kComboBit | unit_state::kCoreType;
 constexpr Clamp kLength = Range(0, kRangeMaximum);
 
 constexpr PropertyRow<C> kRows[] = {
-    {8, "ComboType", pt::kPickList, 0x8000, &D::comboType, PickList(combo_type::kCount), Call(&C::ApplyComboType)},
-    {9, "Content", pt::kText, 0x8001, &D::content, {}, Call(&C::ApplyContent), &C::ReadContent},
-    {10, "MaxLength", pt::kInteger, 0x8001, &D::maxLength, kLength, Call(&C::ApplyMaxLength)},
-    {11, "SelStart", pt::kInteger, 0x8001, &D::selStart, {}, Call(&C::ApplySelStart), &C::ReadSelStart},
-    {12, "SelLength", pt::kInteger, 0x8001, &D::selLength, {}, Call(&C::ApplySelLength), &C::ReadSelLength},
-    {13, "SelectedText", pt::kText, 0x8009, {}, {}, Call(&C::ApplySelectedText), &C::ReadSelectedText},
-    {14, "Sorted", pt::kLogical, 0x8000, &D::sorted, {}, Effect::kRecreateWhenChanged},
-    {15, "ItemSpacing", pt::kInteger, 0x8000, &D::itemSpacing, kLength, Call(&C::ApplyItemSpacing)},
-    {16, "TextColour", pt::kColour, 0x8000, &D::textColour, {}, Call(&C::Repaint)},
-    {17, "BackColour", pt::kBackgroundColour, 0x8000, &D::backColour, {}, Call(&C::ApplyBackColour)},
-    {18, "Font", pt::kFont, 0x8000, &D::font, {}, Call(&C::ApplyFont)},
-    {19, "CurrentSelection", pt::kInteger, 0x8000, &D::currentSelection, AtLeast(-1), Call(&C::ApplyCurrentSelection),
-     &C::ReadCurrentSelection},
-    {20, "Items", pt::kCustom, 0x8000, &D::items, {}, Call(&C::ApplyItems), &C::ReadItems},
-    {21, "ItemValues", pt::kCustom, 0x8000, &D::itemValues, {}, Effect::kRecreate},
-    {22, "DataSource", pt::kDataSource, 0x8000, &D::dataSource},
-    {23, "DataColumn", pt::kDataColumn, 0x8000, &D::dataColumn},
-    {24, "DataOption", pt::kLogical, 0x8010, &D::dataOption},
+    {P::kComboType, "ComboType", pt::kPickList, kPlain, &D::comboType, PickList(combo_type::kCount),
+     InPlace(&C::ApplyComboType)},
+    {P::kContent, "Content", pt::kText, kQualifier, &D::content, {}, Call(&C::ApplyContent), &C::ReadContent},
+    {P::kMaxLength, "MaxLength", pt::kInteger, kQualifier, &D::maxLength, kLength, Call(&C::ApplyMaxLength)},
+    {P::kSelStart, "SelStart", pt::kInteger, kQualifier, &D::selStart, {}, Call(&C::ApplySelStart), &C::ReadSelStart},
+    {P::kSelLength,
+     "SelLength",
+     pt::kInteger,
+     kQualifier,
+     &D::selLength,
+     {},
+     Call(&C::ApplySelLength),
+     &C::ReadSelLength},
+    {P::kSelectedText,
+     "SelectedText",
+     pt::kText,
+     property_flag::kRunningOnly | kQualifier,
+     {},
+     {},
+     InPlace(&C::ApplySelectedText),
+     &C::ReadSelectedText},
+    {P::kSorted, "Sorted", pt::kLogical, kPlain, &D::sorted, {}, Effect::kRecreateWhenChanged},
+    {P::kItemSpacing, "ItemSpacing", pt::kInteger, kPlain, &D::itemSpacing, kLength, Call(&C::ApplyItemSpacing)},
+    {P::kTextColour, "TextColour", pt::kColour, kPlain, &D::textColour, {}, Effect::kRepaint},
+    {P::kBackColour, "BackColour", pt::kBackgroundColour, kPlain, &D::backColour, {}, Effect::kBackBrush},
+    {P::kFont, "Font", pt::kFont, kPlain, &D::font, {}, Call(&C::ApplyFont)},
+    {P::kCurrentSelection, "CurrentSelection", pt::kInteger, kPlain, &D::currentSelection, AtLeast(-1),
+     InPlace(&C::ApplyCurrentSelection), &C::ReadCurrentSelection},
+    {P::kItems, "Items", pt::kCustom, kPlain, &D::items, {}, {Effect::kRecreate, &C::StoreItems}, &C::ReadItems},
+    {P::kItemValues, "ItemValues", pt::kCustom, kPlain, &D::itemValues, {}, Effect::kRecreate},
+    {P::kDataSource, "DataSource", pt::kDataSource, kPlain, &D::dataSource},
+    {P::kDataColumn, "DataColumn", pt::kDataColumn, kPlain, &D::dataColumn},
+    {P::kDataOption, "DataOption", pt::kLogical, property_flag::kBindingOption, &D::dataOption},
 };
-
-using Operations = UnitOperations<C, kRows>;
-
-void* ComboBoxOperations(int32_t number) { return Operations::Find(number); }
 
 }  // namespace
 
 const UnitTypeInfo& ComboBoxUnitType() {
-  static constexpr UnitTypeInfo kType =
-      UnitTypeRecord("组合框", "ComboBox", kComboBoxStateFlags, Operations::kPropertyInfos, ComboBoxOperations);
+  static constexpr UnitTypeInfo kType = UnitTypeOf<C, kRows>({"组合框", "ComboBox"}, kComboBoxStateFlags);
   return kType;
 }
 

@@ -6,7 +6,7 @@
 #include "runtime/framework/window_text.h"
 #include "units/combo_box/combo_box_items.h"
 #include "units/combo_box/combo_box_styles.h"
-#include "units/unit_base/unit_events.h"
+#include "units/unit_base/control_colours.h"
 
 namespace vx {
 namespace {
@@ -21,22 +21,16 @@ constexpr int32_t kMaximumItemHeight = 255;
 
 }  // namespace
 
+// The stored list and its current item come first: selecting an item sets the
+// edit text, which the Content row then sets as stored.
 bool ComboBoxUnit::Create(const UnitPlacement& placement) {
-  brush_.Make(data_.backColour);
   uint32_t style = ComboStyle(data_);
   UnitPlacement sized = placement;
   sized.height = ComboControlHeight(ComboTypeOfStyle(style), placement.height);
   if (!CreateControl(L"COMBOBOX", WideFromGbk(data_.content).c_str(), style, 0, sized)) return false;
-  font_.Apply(handle(), data_.font);
   standardItemHeight_ = ListItemHeight();
-  SetListItemHeight(standardItemHeight_, data_.itemSpacing);
-  SendMessageW(handle(), CB_LIMITTEXT, static_cast<WPARAM>(std::max(data_.maxLength, 0)), 0);
   LoadStoredItems();
   SelectStored();
-  if (HasEdit()) {
-    SetWindowTextW(handle(), WideFromGbk(data_.content).c_str());
-    ApplyEditSelection();
-  }
   return true;
 }
 
@@ -130,13 +124,13 @@ int32_t ComboBoxUnit::ApplyComboType(ComboBoxUnit& unit, const RawPropertyValue&
   return 1;
 }
 
-int32_t ComboBoxUnit::ApplyContent(ComboBoxUnit& unit, const RawPropertyValue&) {
-  if (unit.HasEdit()) SetWindowTextW(unit.handle(), WideFromGbk(unit.data_.content).c_str());
+int32_t ComboBoxUnit::ApplyContent(ComboBoxUnit& unit, const RawPropertyValue& value) {
+  if (unit.HasEdit()) SetGbkWindowText(unit.handle(), value.text ? value.text : "");
   return 0;
 }
 
-int32_t ComboBoxUnit::ApplyMaxLength(ComboBoxUnit& unit, const RawPropertyValue&) {
-  if (unit.HasEdit()) SendMessageW(unit.handle(), CB_LIMITTEXT, static_cast<WPARAM>(unit.data_.maxLength), 0);
+int32_t ComboBoxUnit::ApplyMaxLength(ComboBoxUnit& unit, const RawPropertyValue& value) {
+  if (unit.HasEdit()) SendMessageW(unit.handle(), CB_LIMITTEXT, static_cast<WPARAM>(value.integer), 0);
   return 0;
 }
 
@@ -179,22 +173,19 @@ int32_t ComboBoxUnit::ApplySelectedText(ComboBoxUnit& unit, const RawPropertyVal
 }
 
 int32_t ComboBoxUnit::ApplyItemSpacing(ComboBoxUnit& unit, const RawPropertyValue& value) {
-  unit.SetListItemHeight(unit.standardItemHeight_, unit.data_.itemSpacing);
-  return Repaint(unit, value);
-}
-
-int32_t ComboBoxUnit::ApplyBackColour(ComboBoxUnit& unit, const RawPropertyValue& value) {
-  unit.brush_.Make(unit.data_.backColour);
-  return Repaint(unit, value);
+  unit.SetListItemHeight(unit.standardItemHeight_, value.integer);
+  RedrawWithColours(unit.handle());
+  return 0;
 }
 
 // A new font gives the list a new standard item height; the spacing goes on top.
 int32_t ComboBoxUnit::ApplyFont(ComboBoxUnit& unit, const RawPropertyValue& value) {
   unit.SetListItemHeight(unit.standardItemHeight_, 0);
-  unit.font_.Apply(unit.handle(), unit.data_.font);
+  unit.font_.Apply(unit.handle(), BytesOf(value));
   unit.standardItemHeight_ = unit.ListItemHeight();
   unit.SetListItemHeight(unit.standardItemHeight_, unit.data_.itemSpacing);
-  return Repaint(unit, value);
+  RedrawWithColours(unit.handle());
+  return 0;
 }
 
 int32_t ComboBoxUnit::ApplyCurrentSelection(ComboBoxUnit& unit, const RawPropertyValue&) {
@@ -203,16 +194,9 @@ int32_t ComboBoxUnit::ApplyCurrentSelection(ComboBoxUnit& unit, const RawPropert
 }
 
 // The stored list changes; the control gets it when it is made again.
-int32_t ComboBoxUnit::ApplyItems(ComboBoxUnit& unit, const RawPropertyValue& value) {
-  size_t length = value.bytes.data && value.bytes.length > 0 ? static_cast<size_t>(value.bytes.length) : 0;
-  unit.data_.items = DecodeItemTexts({value.bytes.data, length});
+int32_t ComboBoxUnit::StoreItems(ComboBoxUnit& unit, const RawPropertyValue& value) {
+  unit.data_.items = DecodeItemTexts(BytesOf(value));
   return 1;
-}
-
-// The edit field and list are windows of their own: they are redrawn with it.
-int32_t ComboBoxUnit::Repaint(ComboBoxUnit& unit, const RawPropertyValue&) {
-  RedrawWindow(unit.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-  return 0;
 }
 
 bool ComboBoxUnit::ReadContent(ComboBoxUnit& unit, RawPropertyValue& value) {
@@ -279,7 +263,7 @@ LRESULT ComboBoxUnit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case kDeferredSelectionMessage:
-      RaiseUnitEvent(windowId(), unitId(), combo_event::kSelectionChanged);
+      RaiseEvent(combo_event::kSelectionChanged);
       return 0;
     default:
       break;
@@ -322,7 +306,7 @@ bool ComboBoxUnit::OnReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESU
     default:
       return false;
   }
-  RaiseUnitEvent(windowId(), unitId(), event);
+  RaiseEvent(event);
   *result = 0;
   return true;
 }

@@ -31,6 +31,8 @@ class ComboBoxUnit : public DataUnit<ComboBoxData> {
  public:
   using DataUnit::DataUnit;
 
+  // Makes the control with its styles, text, list and current item; the type's
+  // rows do the rest.
   bool Create(const UnitPlacement& placement);
 
   // The methods' work (combo_box_methods.cpp): the new item's index or -1; an
@@ -38,7 +40,10 @@ class ComboBoxUnit : public DataUnit<ComboBoxData> {
   int32_t AddItem(const char* text, int32_t value);
   std::string ItemText(int32_t index) const;
 
-  // Applying properties (the type's rows call these).
+  UnitBrush& brush() { return brush_; }
+
+  // What applying a property does beyond the common effects (the type's rows call
+  // these with the value as stored).
   static int32_t ApplyComboType(ComboBoxUnit& unit, const RawPropertyValue& value);
   static int32_t ApplyContent(ComboBoxUnit& unit, const RawPropertyValue& value);
   static int32_t ApplyMaxLength(ComboBoxUnit& unit, const RawPropertyValue& value);
@@ -46,11 +51,9 @@ class ComboBoxUnit : public DataUnit<ComboBoxData> {
   static int32_t ApplySelLength(ComboBoxUnit& unit, const RawPropertyValue& value);
   static int32_t ApplySelectedText(ComboBoxUnit& unit, const RawPropertyValue& value);
   static int32_t ApplyItemSpacing(ComboBoxUnit& unit, const RawPropertyValue& value);
-  static int32_t ApplyBackColour(ComboBoxUnit& unit, const RawPropertyValue& value);
   static int32_t ApplyFont(ComboBoxUnit& unit, const RawPropertyValue& value);
   static int32_t ApplyCurrentSelection(ComboBoxUnit& unit, const RawPropertyValue& value);
-  static int32_t ApplyItems(ComboBoxUnit& unit, const RawPropertyValue& value);
-  static int32_t Repaint(ComboBoxUnit& unit, const RawPropertyValue& value);
+  static int32_t StoreItems(ComboBoxUnit& unit, const RawPropertyValue& value);
 
   // Reading what the control keeps itself.
   static bool ReadContent(ComboBoxUnit& unit, RawPropertyValue& value);

@@ -10,7 +10,6 @@
 #include "units/edit_box/edit_box_text.h"
 #include "units/edit_box/edit_box_unit.h"
 #include "units/unit_base/control_colours.h"
-#include "units/unit_base/unit_events.h"
 
 namespace vx {
 
@@ -21,14 +20,14 @@ LRESULT EditBoxUnit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_SETFOCUS: {
       LRESULT result = UnitWindow::WindowProc(message, wParam, lParam);
-      if (IsLive()) RaiseUnitEvent(windowId(), unitId(), common_event::kGotFocus);
+      if (IsLive()) RaiseEvent(common_event::kGotFocus);
       return result;
     }
     // LostFocus comes after the text was rewritten for the input mode.
     case WM_KILLFOCUS: {
       LRESULT result = UnitWindow::WindowProc(message, wParam, lParam);
       if (IsLive()) NormaliseText();
-      if (IsLive()) RaiseUnitEvent(windowId(), unitId(), common_event::kLostFocus);
+      if (IsLive()) RaiseEvent(common_event::kLostFocus);
       return result;
     }
     case WM_WINDOWPOSCHANGED:
@@ -70,7 +69,7 @@ bool EditBoxUnit::OnReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESUL
   switch (message) {
     case WM_COMMAND:
       if (HIWORD(wParam) != EN_CHANGE) return false;
-      if (!settingContent_) RaiseContentChanged();
+      if (!settingContent_) RaiseEvent(edit_box_event::kContentChanged);
       *result = 0;
       return true;
     // A read-only or disabled edit control asks with WM_CTLCOLORSTATIC.
@@ -107,7 +106,7 @@ void EditBoxUnit::NormaliseText() {
 
 void EditBoxUnit::OnSpinArrow(bool up) {
   if (data_.spinType == 2) {
-    RaiseUnitEvent(windowId(), unitId(), edit_box_event::kSpinPressed, {up ? 1 : -1});
+    RaiseEvent(edit_box_event::kSpinPressed, {up ? 1 : -1});
     return;
   }
   HWND edit = handle();

@@ -10,45 +10,52 @@ namespace {
 
 using D = EditBoxData;
 using E = EditBoxUnit;
-
-constexpr uint32_t kEditBoxStateFlags = unit_state::kOwnsControl | unit_state::kCoreType;
+namespace P = edit_box_property;
+constexpr auto kRunningOnly = property_flag::kRunningOnly;
 
 constexpr PropertyRow<E> kRows[] = {
-    {8, "Content", pt::kText, 0x8000, &D::content, {}, Call(&E::ApplyContent), &E::ReadContent},
-    {9, "Border", pt::kPickList, 0x8000, &D::border, PickList(border_style::kCount), Call(&E::ApplyBorder)},
-    {10, "TextColour", pt::kColour, 0x8000, &D::textColour, {}, Effect::kRepaint},
-    {11, "BackColour", pt::kBackgroundColour, 0x8000, &D::backColour, {}, Call(&E::ApplyBackColour)},
-    {12, "Font", pt::kFont, 0x8000, &D::font, {}, Call(&E::ApplyFont)},
-    {13, "HideSelection", pt::kLogical, 0x8000, &D::hideSelection, {}, Effect::kRecreateWhenChanged},
-    {14, "MaxLength", pt::kInteger, 0x8000, &D::maxLength, AtLeast(0), Call(&E::ApplyMaxLength)},
-    {15, "MultiLine", pt::kLogical, 0x8000, &D::multiLine, {}, Effect::kRecreateWhenChanged},
-    {16, "ScrollBars", pt::kPickList, 0x8000, &D::scrollBars, PickList(4), Effect::kRecreateWhenChanged},
-    {17, "Alignment", pt::kPickList, 0x8000, &D::alignment, PickList(3), Effect::kRecreateWhenChanged},
-    {18, "InputMode", pt::kPickList, 0x8000, &D::inputMode, PickList(input_mode::kCount), Call(&E::ApplyInputMode)},
-    {19, "PasswordChar", pt::kText, 0x8001, &D::passwordChar, {}, Call(&E::ApplyPasswordChar)},
-    {20, "LetterCase", pt::kPickList, 0x8000, &D::letterCase, PickList(3), Effect::kRecreateWhenChanged},
-    {21, "SpinType", pt::kPickList, 0x8000, &D::spinType, PickList(3), Effect::kRecreateWhenChanged},
-    {22, "SpinMinimum", pt::kInteger, 0x8001, &D::spinMinimum, {}, Call(&E::ApplySpinRange)},
-    {23, "SpinMaximum", pt::kInteger, 0x8001, &D::spinMaximum, {}, Call(&E::ApplySpinRange)},
-    {24, "SelStart", pt::kInteger, 0x8000, &D::selStart, {}, Call(&E::ApplySelStart), &E::ReadSelStart},
-    {25, "SelLength", pt::kInteger, 0x8000, &D::selLength, {}, Call(&E::ApplySelLength), &E::ReadSelLength},
-    {26, "SelectedText", pt::kText, 0x8008, {}, {}, Call(&E::ApplySelectedText), &E::ReadSelectedText},
-    {27, "DataSource", pt::kDataSource, 0x8000, &D::dataSource},
-    {28, "DataColumn", pt::kDataColumn, 0x8000, &D::dataColumn},
+    {P::kContent, "Content", pt::kText, kPlain, &D::content, {}, InPlace(&E::ApplyContent), &E::ReadContent},
+    {P::kBorder,
+     "Border",
+     pt::kPickList,
+     kPlain,
+     &D::border,
+     PickList(border_style::kCount),
+     {Effect::kBorder, &E::ApplySpinEdge}},
+    {P::kTextColour, "TextColour", pt::kColour, kPlain, &D::textColour, {}, Effect::kRepaint},
+    {P::kBackColour, "BackColour", pt::kBackgroundColour, kPlain, &D::backColour, {}, Effect::kBackBrush},
+    {P::kFont, "Font", pt::kFont, kPlain, &D::font, {}, {Effect::kFont, &E::FitFont}},
+    {P::kHideSelection, "HideSelection", pt::kLogical, kPlain, &D::hideSelection, {}, Effect::kRecreateWhenChanged},
+    {P::kMaxLength, "MaxLength", pt::kInteger, kPlain, &D::maxLength, AtLeast(0), Call(&E::ApplyMaxLength)},
+    {P::kMultiLine, "MultiLine", pt::kLogical, kPlain, &D::multiLine, {}, Effect::kRecreateWhenChanged},
+    {P::kScrollBars, "ScrollBars", pt::kPickList, kPlain, &D::scrollBars, PickList(4), Effect::kRecreateWhenChanged},
+    {P::kAlignment, "Alignment", pt::kPickList, kPlain, &D::alignment, PickList(3), Effect::kRecreateWhenChanged},
+    {P::kInputMode, "InputMode", pt::kPickList, kPlain, &D::inputMode, PickList(input_mode::kCount),
+     Call(&E::ApplyInputMode)},
+    {P::kPasswordChar, "PasswordChar", pt::kText, kQualifier, &D::passwordChar, {}, Call(&E::ApplyPasswordChar)},
+    {P::kLetterCase, "LetterCase", pt::kPickList, kPlain, &D::letterCase, PickList(3), Effect::kRecreateWhenChanged},
+    {P::kSpinType, "SpinType", pt::kPickList, kPlain, &D::spinType, PickList(3), Effect::kRecreateWhenChanged},
+    {P::kSpinMinimum, "SpinMinimum", pt::kInteger, kQualifier, &D::spinMinimum, {}, Call(&E::ApplySpinRange)},
+    {P::kSpinMaximum, "SpinMaximum", pt::kInteger, kQualifier, &D::spinMaximum, {}, Call(&E::ApplySpinRange)},
+    {P::kSelStart, "SelStart", pt::kInteger, kPlain, &D::selStart, {}, Call(&E::ApplySelStart), &E::ReadSelStart},
+    {P::kSelLength, "SelLength", pt::kInteger, kPlain, &D::selLength, {}, Call(&E::ApplySelLength), &E::ReadSelLength},
+    {P::kSelectedText,
+     "SelectedText",
+     pt::kText,
+     kRunningOnly,
+     {},
+     {},
+     InPlace(&E::ApplySelectedText),
+     &E::ReadSelectedText},
+    {P::kDataSource, "DataSource", pt::kDataSource, kPlain, &D::dataSource},
+    {P::kDataColumn, "DataColumn", pt::kDataColumn, kPlain, &D::dataColumn},
 };
-
-using Operations = UnitOperations<E, kRows>;
-
-void* EditBoxOperations(int32_t number) {
-  if (number == unit_interface::kWantsKey) return reinterpret_cast<void*>(static_cast<WantsKeyFn>(&E::WantsKey));
-  return Operations::Find(number);
-}
 
 }  // namespace
 
 const UnitTypeInfo& EditBoxUnitType() {
   static constexpr UnitTypeInfo kType =
-      UnitTypeRecord("编辑框", "EditBox", kEditBoxStateFlags, Operations::kPropertyInfos, EditBoxOperations);
+      UnitTypeOf<E, kRows>({"编辑框", "EditBox"}, unit_state::kOwnsControl | unit_state::kCoreType);
   return kType;
 }
 

@@ -6,8 +6,6 @@
 #include "units/edit_box/edit_box_spin.h"
 #include "units/edit_box/edit_box_styles.h"
 #include "units/edit_box/edit_box_text.h"
-#include "units/unit_base/apply_border_style.h"
-#include "units/unit_base/unit_events.h"
 
 namespace vx {
 namespace {
@@ -20,100 +18,89 @@ wchar_t PasswordMask(const std::string& passwordChar) {
   return code >= 0x20 && code < 0x7F ? static_cast<wchar_t>(code) : L'*';
 }
 
+std::string TextOf(const RawPropertyValue& value) { return value.text ? value.text : ""; }
+
 }  // namespace
 
+// The spin control, when asked for, is made with the box: a box without one
+// keeps SpinType 0.
 bool EditBoxUnit::Create(const UnitPlacement& placement) {
-  brush_.Make(data_.backColour);
   if (!CreateControl(L"EDIT", WideFromGbk(data_.content).c_str(), EditBoxStyle(data_), 0, placement)) return false;
-  HWND edit = handle();
-  font_.Apply(edit, data_.font);
-  if (IsSingleLine()) FitHeight();
-  SendMessageW(edit, EM_LIMITTEXT, static_cast<WPARAM>(data_.maxLength), 0);
-  if (data_.inputMode == input_mode::kPassword) ApplyPasswordMask();
   if (IsSingleLine() && data_.spinType != 0) {
     SpinCompanion* spin =
-        SpinCompanion::Create(edit, SpinHasStaticEdge(data_.border), data_.spinMinimum, data_.spinMaximum);
+        SpinCompanion::Create(handle(), SpinHasStaticEdge(data_.border), data_.spinMinimum, data_.spinMaximum);
     spin_ = spin ? spin->handle() : nullptr;
     if (!spin) data_.spinType = 0;
   }
-  SelectBytes(edit, data_.selStart, data_.selLength);
-  ApplyBorderStyle(edit, data_.border);
   return true;
 }
 
 bool EditBoxUnit::IsSingleLine() const { return (GetWindowLongW(handle(), GWL_STYLE) & ES_MULTILINE) == 0; }
 
-void EditBoxUnit::SetControlText(const std::string& text) { SetWindowTextW(handle(), WideFromGbk(text).c_str()); }
+void EditBoxUnit::SetControlText(const std::string& text) { SetGbkWindowText(handle(), text); }
 
-void EditBoxUnit::ApplyPasswordMask() {
-  wchar_t mask = data_.inputMode == input_mode::kPassword ? PasswordMask(data_.passwordChar) : 0;
+void EditBoxUnit::ApplyPasswordMask(int32_t inputMode) {
+  wchar_t mask = inputMode == input_mode::kPassword ? PasswordMask(data_.passwordChar) : 0;
   SendMessageW(handle(), EM_SETPASSWORDCHAR, mask, 0);
   InvalidateRect(handle(), nullptr, TRUE);
 }
 
-void EditBoxUnit::RaiseContentChanged() { RaiseUnitEvent(windowId(), unitId(), edit_box_event::kContentChanged); }
-
 // The control's own change notice is held back while the text is set, so the
 // handler runs exactly once, also for an unchanged text.
-int32_t EditBoxUnit::ApplyContent(EditBoxUnit& unit, const RawPropertyValue&) {
+int32_t EditBoxUnit::ApplyContent(EditBoxUnit& unit, const RawPropertyValue& value) {
   unit.settingContent_ = true;
-  unit.SetControlText(unit.data_.content);
+  unit.SetControlText(TextOf(value));
   unit.settingContent_ = false;
-  unit.RaiseContentChanged();
+  unit.RaiseEvent(edit_box_event::kContentChanged);
   return 0;
 }
 
-int32_t EditBoxUnit::ApplyBorder(EditBoxUnit& unit, const RawPropertyValue&) {
-  ApplyBorderStyle(unit.handle(), unit.data_.border);
-  if (SpinCompanion* spin = SpinCompanion::Of(unit.spin_)) spin->SetStaticEdge(SpinHasStaticEdge(unit.data_.border));
+int32_t EditBoxUnit::ApplySpinEdge(EditBoxUnit& unit, const RawPropertyValue& value) {
+  if (SpinCompanion* spin = SpinCompanion::Of(unit.spin_)) spin->SetStaticEdge(SpinHasStaticEdge(value.integer));
   return 0;
 }
 
-int32_t EditBoxUnit::ApplyBackColour(EditBoxUnit& unit, const RawPropertyValue&) {
-  unit.brush_.Make(unit.data_.backColour);
-  RedrawWindow(unit.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
-  return 0;
-}
-
-int32_t EditBoxUnit::ApplyFont(EditBoxUnit& unit, const RawPropertyValue&) {
-  unit.font_.Apply(unit.handle(), unit.data_.font);
+// The single-line box's height and its centred line follow the font.
+int32_t EditBoxUnit::FitFont(EditBoxUnit& unit, const RawPropertyValue&) {
   if (unit.IsSingleLine()) {
     unit.FitHeight();
-    unit.RefreshFrame();  // the centred line's height follows the font
+    unit.RefreshFrame();
   }
   return 0;
 }
 
-int32_t EditBoxUnit::ApplyMaxLength(EditBoxUnit& unit, const RawPropertyValue&) {
-  SendMessageW(unit.handle(), EM_LIMITTEXT, static_cast<WPARAM>(unit.data_.maxLength), 0);
+int32_t EditBoxUnit::ApplyMaxLength(EditBoxUnit& unit, const RawPropertyValue& value) {
+  SendMessageW(unit.handle(), EM_LIMITTEXT, static_cast<WPARAM>(value.integer), 0);
   return 0;
 }
 
-int32_t EditBoxUnit::ApplyInputMode(EditBoxUnit& unit, const RawPropertyValue&) {
-  SendMessageW(unit.handle(), EM_SETREADONLY, unit.data_.inputMode == input_mode::kReadOnly, 0);
-  unit.ApplyPasswordMask();
+int32_t EditBoxUnit::ApplyInputMode(EditBoxUnit& unit, const RawPropertyValue& value) {
+  SendMessageW(unit.handle(), EM_SETREADONLY, value.integer == input_mode::kReadOnly, 0);
+  unit.ApplyPasswordMask(value.integer);
   return 0;
 }
 
-int32_t EditBoxUnit::ApplyPasswordChar(EditBoxUnit& unit, const RawPropertyValue&) {
-  if (unit.data_.passwordChar.size() > 1) unit.data_.passwordChar.resize(1);
-  if (unit.data_.inputMode == input_mode::kPassword) unit.ApplyPasswordMask();
+// Only the first byte is kept.
+int32_t EditBoxUnit::ApplyPasswordChar(EditBoxUnit& unit, const RawPropertyValue& value) {
+  unit.data_.passwordChar = TextOf(value).substr(0, 1);
+  if (unit.data_.inputMode == input_mode::kPassword) unit.ApplyPasswordMask(input_mode::kPassword);
   return 0;
 }
 
 int32_t EditBoxUnit::ApplySpinRange(EditBoxUnit& unit, const RawPropertyValue&) {
-  if (SpinCompanion* spin = SpinCompanion::Of(unit.spin_))
+  if (SpinCompanion* spin = SpinCompanion::Of(unit.spin_)) {
     spin->SetRange(unit.data_.spinMinimum, unit.data_.spinMaximum);
+  }
   return 0;
 }
 
 // -1 puts the caret after the last byte.
-int32_t EditBoxUnit::ApplySelStart(EditBoxUnit& unit, const RawPropertyValue&) {
+int32_t EditBoxUnit::ApplySelStart(EditBoxUnit& unit, const RawPropertyValue& value) {
   EditBoxData& data = unit.data_;
-  if (data.selStart == -1) {
+  if (value.integer == -1) {
     data.selStart = GbkLengthOf(WindowTextOf(unit.handle()), SIZE_MAX);
     data.selLength = 0;
-  } else if (data.selStart < 0) {
+  } else if (value.integer < 0) {
     data.selStart = 0;
   }
   SelectBytes(unit.handle(), data.selStart, data.selLength);
@@ -121,12 +108,12 @@ int32_t EditBoxUnit::ApplySelStart(EditBoxUnit& unit, const RawPropertyValue&) {
 }
 
 // -1 selects the whole text.
-int32_t EditBoxUnit::ApplySelLength(EditBoxUnit& unit, const RawPropertyValue&) {
+int32_t EditBoxUnit::ApplySelLength(EditBoxUnit& unit, const RawPropertyValue& value) {
   EditBoxData& data = unit.data_;
-  if (data.selLength == -1) {
+  if (value.integer == -1) {
     data.selStart = 0;
     data.selLength = GbkLengthOf(WindowTextOf(unit.handle()), SIZE_MAX);
-  } else if (data.selLength < 0) {
+  } else if (value.integer < 0) {
     data.selLength = 0;
   }
   SelectBytes(unit.handle(), data.selStart, data.selLength);
@@ -135,7 +122,7 @@ int32_t EditBoxUnit::ApplySelLength(EditBoxUnit& unit, const RawPropertyValue&) 
 
 // Replaces the selection; not undoable.
 int32_t EditBoxUnit::ApplySelectedText(EditBoxUnit& unit, const RawPropertyValue& value) {
-  std::wstring text = WideFromGbk(value.text ? value.text : "");
+  std::wstring text = WideFromGbk(TextOf(value));
   SendMessageW(unit.handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
   return 0;
 }

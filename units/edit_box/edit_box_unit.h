@@ -27,14 +27,17 @@ class EditBoxUnit : public DataUnit<EditBoxData> {
  public:
   using DataUnit::DataUnit;
 
-  // CreateUnit's steps. False when the control cannot be made.
+  // Makes the control from the styles and the text; the type's rows do the rest.
+  // False when the control cannot be made.
   bool Create(const UnitPlacement& placement);
+  UnitFont& font() { return font_; }
+  UnitBrush& brush() { return brush_; }
 
-  // Applying properties (the type's rows call these).
+  // What applying a property does beyond the common effects (the type's rows call
+  // these with the value as stored).
   static int32_t ApplyContent(EditBoxUnit& unit, const RawPropertyValue& value);
-  static int32_t ApplyBorder(EditBoxUnit& unit, const RawPropertyValue& value);
-  static int32_t ApplyBackColour(EditBoxUnit& unit, const RawPropertyValue& value);
-  static int32_t ApplyFont(EditBoxUnit& unit, const RawPropertyValue& value);
+  static int32_t ApplySpinEdge(EditBoxUnit& unit, const RawPropertyValue& value);
+  static int32_t FitFont(EditBoxUnit& unit, const RawPropertyValue& value);
   static int32_t ApplyMaxLength(EditBoxUnit& unit, const RawPropertyValue& value);
   static int32_t ApplyInputMode(EditBoxUnit& unit, const RawPropertyValue& value);
   static int32_t ApplyPasswordChar(EditBoxUnit& unit, const RawPropertyValue& value);
@@ -49,7 +52,7 @@ class EditBoxUnit : public DataUnit<EditBoxData> {
   static bool ReadSelectedText(EditBoxUnit& unit, RawPropertyValue& value);
 
   // A multi-line box that can be written to keeps Enter for its line breaks.
-  static int32_t WantsKey(UnitInstance unit, uint32_t key);
+  static int32_t WantsKey(UnitInstance instance, uint32_t key);
 
   // The control's text into the property data, before it is written out for a
   // re-creation.
@@ -67,8 +70,7 @@ class EditBoxUnit : public DataUnit<EditBoxData> {
   // Properties the control keeps itself are read from it while running.
   bool ReadsControl() const { return designFlag() == 0; }
   void SetControlText(const std::string& text);
-  void ApplyPasswordMask();
-  void RaiseContentChanged();
+  void ApplyPasswordMask(int32_t inputMode);
 
   // Input modes (edit_box_messages.cpp).
   bool TakesCharacter(uint32_t character);

@@ -8,28 +8,24 @@ namespace {
 
 using D = GroupBoxData;
 using G = GroupBoxUnit;
+namespace P = group_box_property;
 
 constexpr uint32_t kGroupBoxStateFlags = unit_state::kOwnsControl | unit_state::kContainer |
                                          unit_state::kMnemonicEntersGroup | unit_state::kNoNavigationFocus |
                                          unit_state::kDragsWindow | unit_state::kCoreType;
 
 constexpr PropertyRow<G> kRows[] = {
-    {8, "Caption", pt::kText, 0x8000, &D::caption, {}, Call(&G::ApplyCaption)},
-    {9, "Alignment", pt::kPickList, 0x8000, &D::alignment, PickList(3), Call(&G::ApplyAlignment)},
-    {10, "TextColour", pt::kColour, 0x8000, &D::textColour, {}, Effect::kRepaint},
-    {11, "BackColour", pt::kBackgroundColour, 0x8000, &D::backColour, {}, Call(&G::ApplyBackColour)},
-    {12, "Font", pt::kFont, 0x8000, &D::font, {}, Call(&G::ApplyFont)},
+    {P::kCaption, "Caption", pt::kText, kPlain, &D::caption, {}, {Effect::kWindowText, &G::RepaintWhole}},
+    {P::kAlignment, "Alignment", pt::kPickList, kPlain, &D::alignment, PickList(3), InPlace(&G::ApplyAlignment)},
+    {P::kTextColour, "TextColour", pt::kColour, kPlain, &D::textColour, {}, Effect::kRepaint},
+    {P::kBackColour, "BackColour", pt::kBackgroundColour, kPlain, &D::backColour, {}, Effect::kBackBrush},
+    {P::kFont, "Font", pt::kFont, kPlain, &D::font, {}, Effect::kFont},
 };
-
-using Operations = UnitOperations<G, kRows>;
-
-void* GroupBoxOperations(int32_t number) { return Operations::Find(number); }
 
 }  // namespace
 
 const UnitTypeInfo& GroupBoxUnitType() {
-  static constexpr UnitTypeInfo kType =
-      UnitTypeRecord("分组框", "GroupBox", kGroupBoxStateFlags, Operations::kPropertyInfos, GroupBoxOperations);
+  static constexpr UnitTypeInfo kType = UnitTypeOf<G, kRows>({"分组框", "GroupBox"}, kGroupBoxStateFlags);
   return kType;
 }
 

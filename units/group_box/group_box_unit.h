@@ -18,22 +18,22 @@ class GroupBoxUnit : public DataUnit<GroupBoxData> {
  public:
   using DataUnit::DataUnit;
 
-  // CreateUnit's step: the control from the property data. False when it cannot
-  // be made.
+  // Makes the control from the styles and the caption; the type's rows do the
+  // rest. False when it cannot be made.
   bool Create(const UnitPlacement& placement);
+  UnitFont& font() { return font_; }
+  UnitBrush& brush() { return brush_; }
 
-  // Applying properties (the group box type's rows call these).
-  static int32_t ApplyCaption(GroupBoxUnit& unit, const RawPropertyValue& value);
+  // After a new caption: the whole box again, since the old one may have been longer.
+  static int32_t RepaintWhole(GroupBoxUnit& unit, const RawPropertyValue& value);
   static int32_t ApplyAlignment(GroupBoxUnit& unit, const RawPropertyValue& value);
-  static int32_t ApplyBackColour(GroupBoxUnit& unit, const RawPropertyValue& value);
-  static int32_t ApplyFont(GroupBoxUnit& unit, const RawPropertyValue& value);
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool OnReflectedMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
  private:
-  UnitBrush background_;
+  UnitBrush brush_;
   UnitFont font_;
 };
 

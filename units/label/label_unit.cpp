@@ -9,7 +9,6 @@
 #include "units/label/label_painter.h"
 #include "units/unit_base/apply_border_style.h"
 #include "units/unit_base/border_style.h"
-#include "units/unit_base/unit_events.h"
 
 namespace vx {
 namespace {
@@ -28,29 +27,14 @@ int32_t SystemBorder(int32_t border) { return border == kGradientFrameBorder ? b
 
 bool LabelUnit::Create(const UnitPlacement& placement) {
   if (!EnsureWindowClass(kLabelClass)) return false;
-  font_.Make(data_.font);
-  HWND window = CreateFrameworkWindow(0, kLabelClassName, WideFromGbk(data_.caption).c_str(),
-                                      placement.styleBits | WS_CHILD | WS_CLIPSIBLINGS, placement.x, placement.y,
-                                      placement.width, placement.height, placement.parent,
-                                      reinterpret_cast<HMENU>(static_cast<uintptr_t>(placement.controlId)));
-  if (!window) return false;
-  ApplyBorderStyle(window, SystemBorder(data_.border));
-  return true;
+  return CreateFrameworkWindow(0, kLabelClassName, WideFromGbk(data_.caption).c_str(),
+                               placement.styleBits | WS_CHILD | WS_CLIPSIBLINGS, placement.x, placement.y,
+                               placement.width, placement.height, placement.parent,
+                               reinterpret_cast<HMENU>(static_cast<uintptr_t>(placement.controlId))) != nullptr;
 }
 
-int32_t LabelUnit::ApplyCaption(LabelUnit& unit, const RawPropertyValue&) {
-  SetWindowTextW(unit.handle(), WideFromGbk(unit.data_.caption).c_str());
-  return 0;
-}
-
-int32_t LabelUnit::ApplyBorder(LabelUnit& unit, const RawPropertyValue&) {
-  ApplyBorderStyle(unit.handle(), SystemBorder(unit.data_.border));
-  InvalidateRect(unit.handle(), nullptr, TRUE);
-  return 0;
-}
-
-int32_t LabelUnit::ApplyFont(LabelUnit& unit, const RawPropertyValue&) {
-  unit.font_.Make(unit.data_.font);
+int32_t LabelUnit::ApplyBorder(LabelUnit& unit, const RawPropertyValue& value) {
+  ApplyBorderStyle(unit.handle(), SystemBorder(value.integer));
   InvalidateRect(unit.handle(), nullptr, TRUE);
   return 0;
 }
@@ -66,8 +50,7 @@ void LabelUnit::Paint(HDC dc, const RECT& update) {
 
 // The handler may destroy the label; only the answer is used afterwards.
 LRESULT LabelUnit::RaiseFeedback(WPARAM wParam, LPARAM lParam) {
-  EventAnswer answer = RaiseUnitEvent(windowId(), unitId(), kLabelFeedbackEvent,
-                                      {static_cast<int32_t>(wParam), static_cast<int32_t>(lParam)});
+  EventAnswer answer = RaiseEvent(kLabelFeedbackEvent, {static_cast<int32_t>(wParam), static_cast<int32_t>(lParam)});
   return answer.hasResult ? answer.result : 0;
 }
 
@@ -90,6 +73,9 @@ LRESULT LabelUnit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       Paint(reinterpret_cast<HDC>(wParam), client);
       return 0;
     }
+    case WM_SETFONT:
+      if (lParam) InvalidateRect(handle(), nullptr, TRUE);
+      return 0;  // the font is the unit's own, the one it paints with
     case WM_SETTEXT: {
       // The caption is drawn from the window text, whoever sets it.
       LRESULT result = DataUnit::WindowProc(message, wParam, lParam);

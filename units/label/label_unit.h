@@ -21,14 +21,13 @@ class LabelUnit : public DataUnit<LabelData> {
  public:
   using DataUnit::DataUnit;
 
-  // CreateUnit's step: the window from the property data. False when it cannot
-  // be made.
+  // Makes the window with the caption; the type's rows do the rest. False when it
+  // cannot be made.
   bool Create(const UnitPlacement& placement);
+  UnitFont& font() { return font_; }
 
-  // Applying properties (the label type's rows call these).
-  static int32_t ApplyCaption(LabelUnit& unit, const RawPropertyValue& value);
+  // The shared border styles, or none for the painted gradient frame.
   static int32_t ApplyBorder(LabelUnit& unit, const RawPropertyValue& value);
-  static int32_t ApplyFont(LabelUnit& unit, const RawPropertyValue& value);
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

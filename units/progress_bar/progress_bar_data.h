@@ -1,4 +1,4 @@
-// The progress bar's own properties (index 8 on), each with its default, and their stored form:
+// The progress bar's own properties by index, each with its default, and their stored form:
 // data version 1, versions 0 to 1 read. Pure data: no platform headers.
 #pragma once
 
@@ -9,13 +9,24 @@
 
 namespace vx {
 
+namespace progress_bar_property {
+enum Index : int32_t {
+  kBorder = 8,
+  kOrientation,
+  kSmooth,
+  kMinimum,
+  kMaximum,
+  kPosition,
+};
+}  // namespace progress_bar_property
+
 struct ProgressBarData {
-  int32_t border = 3;       // 8 Border: shared styles 0..5
-  int32_t orientation = 0;  // 9 Orientation: 0 horizontal, 1 vertical
-  int32_t smooth = 0;       // 10 Smooth: 0 segmented, 1 smooth
-  int32_t minimum = 0;      // 11 Minimum
-  int32_t maximum = 100;    // 12 Maximum
-  int32_t position = 0;     // 13 Position
+  int32_t border = 3;       // shared styles 0..5
+  int32_t orientation = 0;  // 0 horizontal, 1 vertical
+  int32_t smooth = 0;       // 0 segmented, 1 smooth
+  int32_t minimum = 0;
+  int32_t maximum = 100;
+  int32_t position = 0;
 
   static const PropertyStream<ProgressBarData> kStream;
 };

@@ -8,32 +8,25 @@ namespace vx {
 namespace {
 
 using D = ProgressBarData;
-using P = ProgressBarUnit;
+using U = ProgressBarUnit;
+namespace P = progress_bar_property;
 
 constexpr uint32_t kProgressBarStateFlags =
     unit_state::kOwnsControl | unit_state::kNoNavigationFocus | unit_state::kDragsWindow | unit_state::kCoreType;
 
-constexpr PropertyRow<P> kRows[] = {
-    {8, "Border", pt::kPickList, 0x8000, &D::border, PickList(6), Call(&P::ApplyBorder)},
-    {9, "Orientation", pt::kPickList, 0x8000, &D::orientation, PickList(2), Effect::kRecreateWhenChanged},
-    {10, "Smooth", pt::kPickList, 0x8000, &D::smooth, PickList(2), Effect::kRecreateWhenChanged},
-    {11, "Minimum", pt::kInteger, 0x8000, &D::minimum, kRangeValue, Call(&P::ApplyRange)},
-    {12, "Maximum", pt::kInteger, 0x8000, &D::maximum, kRangeValue, Call(&P::ApplyRange)},
-    {13, "Position", pt::kInteger, 0x8000, &D::position, kRangeValue, Call(&P::ApplyPosition)},
+constexpr PropertyRow<U> kRows[] = {
+    {P::kBorder, "Border", pt::kPickList, kPlain, &D::border, PickList(6), Effect::kBorder},
+    {P::kOrientation, "Orientation", pt::kPickList, kPlain, &D::orientation, PickList(2), Effect::kRecreateWhenChanged},
+    {P::kSmooth, "Smooth", pt::kPickList, kPlain, &D::smooth, PickList(2), Effect::kRecreateWhenChanged},
+    {P::kMinimum, "Minimum", pt::kInteger, kPlain, &D::minimum, kRangeValue, Call(&U::ApplyRange)},
+    {P::kMaximum, "Maximum", pt::kInteger, kPlain, &D::maximum, kRangeValue, Call(&U::ApplyRange)},
+    {P::kPosition, "Position", pt::kInteger, kPlain, &D::position, kRangeValue, Call(&U::ApplyPosition)},
 };
-
-using Operations = UnitOperations<P, kRows>;
-
-// The bar holds no texts: it offers no WalkTexts.
-void* ProgressBarOperations(int32_t number) {
-  return number == unit_interface::kWalkTexts ? nullptr : Operations::Find(number);
-}
 
 }  // namespace
 
 const UnitTypeInfo& ProgressBarUnitType() {
-  static constexpr UnitTypeInfo kType =
-      UnitTypeRecord("进度条", "ProcessBar", kProgressBarStateFlags, Operations::kPropertyInfos, ProgressBarOperations);
+  static constexpr UnitTypeInfo kType = UnitTypeOf<U, kRows>({"进度条", "ProcessBar"}, kProgressBarStateFlags);
   return kType;
 }
 

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "units/unit_base/apply_border_style.h"
 #include "units/unit_base/value_clamps.h"
 
 namespace vx {
@@ -11,11 +10,7 @@ bool ProgressBarUnit::Create(const UnitPlacement& placement) {
   INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&classes);
   uint32_t style = (data_.orientation >= 1 ? PBS_VERTICAL : 0) | (data_.smooth >= 1 ? PBS_SMOOTH : 0);
-  if (!CreateControl(PROGRESS_CLASSW, L"", style, 0, placement)) return false;
-  SetControlRange();
-  SetControlPosition();
-  ApplyBorderStyle(handle(), data_.border);
-  return true;
+  return CreateControl(PROGRESS_CLASSW, L"", style, 0, placement);
 }
 
 void ProgressBarUnit::SetControlRange() {
@@ -25,11 +20,6 @@ void ProgressBarUnit::SetControlRange() {
 
 void ProgressBarUnit::SetControlPosition() {
   SendMessageW(handle(), PBM_SETPOS, RangeOf(data_.minimum, data_.maximum).Clamp(data_.position), 0);
-}
-
-int32_t ProgressBarUnit::ApplyBorder(ProgressBarUnit& unit, const RawPropertyValue&) {
-  ApplyBorderStyle(unit.handle(), unit.data_.border);
-  return 0;
 }
 
 // The control would keep a position it clamped to the old range: the stored one is

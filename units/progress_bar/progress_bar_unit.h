@@ -14,10 +14,10 @@ class ProgressBarUnit : public DataUnit<ProgressBarData> {
  public:
   using DataUnit::DataUnit;
 
+  // Makes the control with its styles; the type's rows do the rest.
   bool Create(const UnitPlacement& placement);
 
-  // Applying properties (the type's rows call these).
-  static int32_t ApplyBorder(ProgressBarUnit& unit, const RawPropertyValue& value);
+  // Range and position into the control (the type's rows call these).
   static int32_t ApplyRange(ProgressBarUnit& unit, const RawPropertyValue& value);
   static int32_t ApplyPosition(ProgressBarUnit& unit, const RawPropertyValue& value);
 

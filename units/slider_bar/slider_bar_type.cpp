@@ -9,39 +9,40 @@ namespace {
 
 using D = SliderBarData;
 using S = SliderBarUnit;
+namespace P = slider_bar_property;
 
 constexpr uint32_t kSliderBarStateFlags = unit_state::kOwnsControl | unit_state::kCoreType;
 constexpr Clamp kStep = Range(1, kRangeMaximum);
 
 constexpr PropertyRow<S> kRows[] = {
-    {8, "Border", pt::kPickList, 0x8000, &D::border, PickList(6), Call(&S::ApplyBorder)},
-    {9, "Orientation", pt::kPickList, 0x8000, &D::orientation, PickList(2), Effect::kRecreateWhenChanged},
-    {10, "TickPosition", pt::kPickList, 0x8000, &D::tickPosition, PickList(4), Effect::kRecreateWhenChanged},
-    {11, "TickFrequency", pt::kInteger, 0x8001, &D::tickFrequency, kRangeValue, Call(&S::ApplySteps)},
-    {12, "SelectionEnabled", pt::kLogical, 0x8000, &D::selectionEnabled, {}, Effect::kRecreateWhenChanged},
-    {13, "SelectionStart", pt::kInteger, 0x8001, &D::selectionStart, kRangeValue, Call(&S::ApplySelection),
-     &S::ReadSelectionStart},
-    {14, "SelectionLength", pt::kInteger, 0x8001, &D::selectionLength, kRangeValue, Call(&S::ApplySelection),
-     &S::ReadSelectionLength},
-    {15, "PageSize", pt::kInteger, 0x8000, &D::pageSize, kStep, Call(&S::ApplySteps)},
-    {16, "LineSize", pt::kInteger, 0x8000, &D::lineSize, kStep, Call(&S::ApplySteps)},
-    {17, "Minimum", pt::kInteger, 0x8000, &D::minimum, kRangeValue, Call(&S::ApplyRange)},
-    {18, "Maximum", pt::kInteger, 0x8000, &D::maximum, kRangeValue, Call(&S::ApplyRange)},
-    {19, "Position", pt::kInteger, 0x8000, &D::position, kRangeValue, Call(&S::ApplyPosition)},
+    {P::kBorder, "Border", pt::kPickList, kPlain, &D::border, PickList(6), Effect::kBorder},
+    {P::kOrientation, "Orientation", pt::kPickList, kPlain, &D::orientation, PickList(2), Effect::kRecreateWhenChanged},
+    {P::kTickPosition, "TickPosition", pt::kPickList, kPlain, &D::tickPosition, PickList(4),
+     Effect::kRecreateWhenChanged},
+    {P::kTickFrequency, "TickFrequency", pt::kInteger, kQualifier, &D::tickFrequency, kRangeValue,
+     Call(&S::ApplySteps)},
+    {P::kSelectionEnabled,
+     "SelectionEnabled",
+     pt::kLogical,
+     kPlain,
+     &D::selectionEnabled,
+     {},
+     Effect::kRecreateWhenChanged},
+    {P::kSelectionStart, "SelectionStart", pt::kInteger, kQualifier, &D::selectionStart, kRangeValue,
+     Call(&S::ApplySelection), &S::ReadSelectionStart},
+    {P::kSelectionLength, "SelectionLength", pt::kInteger, kQualifier, &D::selectionLength, kRangeValue,
+     Call(&S::ApplySelection), &S::ReadSelectionLength},
+    {P::kPageSize, "PageSize", pt::kInteger, kPlain, &D::pageSize, kStep, Call(&S::ApplySteps)},
+    {P::kLineSize, "LineSize", pt::kInteger, kPlain, &D::lineSize, kStep, Call(&S::ApplySteps)},
+    {P::kMinimum, "Minimum", pt::kInteger, kPlain, &D::minimum, kRangeValue, Call(&S::ApplyRange)},
+    {P::kMaximum, "Maximum", pt::kInteger, kPlain, &D::maximum, kRangeValue, Call(&S::ApplyRange)},
+    {P::kPosition, "Position", pt::kInteger, kPlain, &D::position, kRangeValue, Call(&S::ApplyPosition)},
 };
-
-using Operations = UnitOperations<S, kRows>;
-
-// The bar holds no texts: it offers no WalkTexts.
-void* SliderBarOperations(int32_t number) {
-  return number == unit_interface::kWalkTexts ? nullptr : Operations::Find(number);
-}
 
 }  // namespace
 
 const UnitTypeInfo& SliderBarUnitType() {
-  static constexpr UnitTypeInfo kType =
-      UnitTypeRecord("滑块条", "SliderBar", kSliderBarStateFlags, Operations::kPropertyInfos, SliderBarOperations);
+  static constexpr UnitTypeInfo kType = UnitTypeOf<S, kRows>({"滑块条", "SliderBar"}, kSliderBarStateFlags);
   return kType;
 }
 

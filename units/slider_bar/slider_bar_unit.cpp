@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include "units/unit_base/apply_border_style.h"
-#include "units/unit_base/unit_events.h"
 #include "units/unit_base/value_clamps.h"
 
 namespace vx {
@@ -30,13 +28,7 @@ bool SliderBarUnit::Create(const UnitPlacement& placement) {
   uint32_t style = TBS_AUTOTICKS | (data_.orientation >= 1 ? TBS_VERT : 0) | TickStyle(data_.tickPosition) |
                    (data_.selectionEnabled ? TBS_ENABLESELRANGE : 0);
   RaiseFocusEvents();
-  if (!CreateControl(TRACKBAR_CLASSW, L"", style, 0, placement)) return false;
-  SetControlRange();
-  SetControlPosition();
-  SetControlSteps();
-  if (data_.selectionEnabled) SetControlSelection();
-  ApplyBorderStyle(handle(), data_.border);
-  return true;
+  return CreateControl(TRACKBAR_CLASSW, L"", style, 0, placement);
 }
 
 void SliderBarUnit::SetControlRange() {
@@ -62,11 +54,6 @@ void SliderBarUnit::SetControlSelection() {
   int32_t end = range.Clamp(start + kRangeValue(data_.selectionLength));
   start = range.Clamp(start);
   SendMessageW(handle(), TBM_SETSEL, TRUE, MAKELPARAM(start, end));
-}
-
-int32_t SliderBarUnit::ApplyBorder(SliderBarUnit& unit, const RawPropertyValue&) {
-  ApplyBorderStyle(unit.handle(), unit.data_.border);
-  return 0;
 }
 
 // Steps, selection and thumb were fitted to the old range: they are fitted again
@@ -120,7 +107,7 @@ bool SliderBarUnit::OnReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRES
   *result = 0;
   if (LOWORD(wParam) == TB_ENDTRACK) return true;
   data_.position = static_cast<int32_t>(SendMessageW(handle(), TBM_GETPOS, 0, 0));
-  RaiseUnitEvent(windowId(), unitId(), slider_event::kPositionChanged);
+  RaiseEvent(slider_event::kPositionChanged);
   return true;
 }
 

@@ -21,10 +21,11 @@ class SliderBarUnit : public DataUnit<SliderBarData> {
  public:
   using DataUnit::DataUnit;
 
+  // Makes the control with its styles; the type's rows do the rest.
   bool Create(const UnitPlacement& placement);
 
-  // Applying properties (the type's rows call these).
-  static int32_t ApplyBorder(SliderBarUnit& unit, const RawPropertyValue& value);
+  // Range, position, steps and selection into the control (the type's rows call
+  // these); each fits what depends on it again, as a new control would show it.
   static int32_t ApplyRange(SliderBarUnit& unit, const RawPropertyValue& value);
   static int32_t ApplyPosition(SliderBarUnit& unit, const RawPropertyValue& value);
   static int32_t ApplySteps(SliderBarUnit& unit, const RawPropertyValue& value);

@@ -10,4 +10,8 @@ LRESULT AnswerControlColours(HDC dc, uint32_t textColour, uint32_t backColour, H
   return reinterpret_cast<LRESULT>(brush);
 }
 
+void RedrawWithColours(HWND control) {
+  RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 }  // namespace vx

@@ -33,7 +33,7 @@ using FieldRef = std::variant<std::monostate, int32_t Data::*, uint32_t Data::*,
 
 // Calls visit(member) for a field that lives in the property data.
 template <class Data, class Visit>
-void VisitField(const FieldRef<Data>& field, Visit&& visit) {
+constexpr void VisitField(const FieldRef<Data>& field, Visit&& visit) {
   std::visit(
       [&](auto member) {
         if constexpr (!std::is_same_v<decltype(member), std::monostate>) visit(member);

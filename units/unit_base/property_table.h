@@ -1,16 +1,15 @@
-// A unit type's properties, one row each: its index, its stored name, its type
-// code and flags, where the value lives in the type's property data, its clamp,
-// and what applying a new value does. Reading, writing and the type's
-// UnitPropertyInfo rows are all served from the rows (unit_operations.h); only
-// real side effects are functions of the unit.
+// A unit type's properties, one row each: its index (from the type's own enum), its
+// stored name, its type code and extra flags, where the value lives in the type's
+// property data, its clamp, and what applying a value does to the control. Reading,
+// writing, the type's UnitPropertyInfo table and the building of a new control are
+// all served from the rows (unit_operations.h), so creation and change cannot
+// disagree; only real side effects are functions of the unit.
 //
-//   {11, "BackColour", pt::kBackgroundColour, 0x8000, &WindowData::backColour, {}, Effect::kRepaint},
-//   {28, "Shape", pt::kPickList, 0x8000, &WindowData::shape, PickList(30), Call(&WindowUnit::ApplyShape)},
+//   {P::kCaption, "Caption", pt::kText, kPlain, &D::caption, {}, Effect::kWindowText},
+//   {P::kShape, "Shape", pt::kPickList, kPlain, &D::shape, PickList(30), Call(&W::ApplyShape)},
 #pragma once
 
-#include <algorithm>
 #include <array>
-#include <climits>
 #include <cstddef>
 #include <cstdint>
 
@@ -23,29 +22,47 @@ namespace vx {
 
 namespace pt = property_type;
 
+// Flags a row adds to the kListed bit every property has.
+constexpr uint16_t kPlain = 0;
+constexpr uint16_t kQualifier = property_flag::kQualifiesPrevious;
+
+// What applying a value does. A new control is made with the values the unit's
+// Create reads itself (its styles and text: kRecreate, kRecreateWhenChanged,
+// kInPlace, kWindowText), then every row that acts on a live control (kFont,
+// kBorder, kBackBrush, kCall) is applied in row order; a change applies its row
+// alone. A row's call follows its effect wherever the effect acts.
 enum class Effect : uint8_t {
   kStore,                // only kept
-  kRepaint,              // kept, the control repainted
-  kRecreate,             // kept, the control re-created from the property data
+  kRepaint,              // change: the control repainted
+  kRecreate,             // change: the control made again from the property data
   kRecreateWhenChanged,  // the same, only when the stored value changed
-  kCall,                 // kept, then the unit's own function applies it
+  kInPlace,              // change: the unit's call puts it into the live control
+  kWindowText,           // change: the control's window text set
+  kFont,                 // the unit's font made and given to the control
+  kBorder,               // the shared border styles applied in place
+  kBackBrush,            // the unit's background brush made; change: redrawn
+  kCall,                 // the unit's call, at creation and on a change
 };
 
 template <class UnitClass>
 struct Apply {
-  constexpr Apply(Effect effect = Effect::kStore) : effect(effect) {}
-  constexpr explicit Apply(int32_t (*call)(UnitClass&, const RawPropertyValue&)) : effect(Effect::kCall), call(call) {}
+  // The unit's function gets the value as stored (after the clamp); it returns 1
+  // to have the control made again.
+  using Function = int32_t (*)(UnitClass&, const RawPropertyValue&);
+
+  constexpr Apply(Effect effect = Effect::kStore, Function call = nullptr) : effect(effect), call(call) {}
 
   Effect effect;
-  // 1 when the control must be re-created to take the value.
-  int32_t (*call)(UnitClass& unit, const RawPropertyValue& value) = nullptr;
+  Function call;
 };
 
-// The unit's own function that applies a property; it returns 1 to have the
-// control re-created.
 template <class UnitClass>
 constexpr Apply<UnitClass> Call(int32_t (*call)(UnitClass&, const RawPropertyValue&)) {
-  return Apply<UnitClass>(call);
+  return {Effect::kCall, call};
+}
+template <class UnitClass>
+constexpr Apply<UnitClass> InPlace(int32_t (*call)(UnitClass&, const RawPropertyValue&)) {
+  return {Effect::kInPlace, call};
 }
 
 template <class UnitClass>
@@ -53,7 +70,7 @@ struct PropertyRow {
   int32_t index;
   const char* name;  // the stored name; the program knows a property by its index only
   uint16_t typeCode;
-  uint16_t flags;
+  uint16_t flags;  // beyond property_flag::kListed
   FieldRef<typename UnitClass::Data> field;
   Clamp clamp = {};
   Apply<UnitClass> apply = {};
@@ -66,7 +83,6 @@ struct PropertyRow {
 // Disabled, MousePointer.
 inline constexpr std::array<uint16_t, common_property::kCount> kCommonPropertyTypes = {
     pt::kInteger, pt::kInteger, pt::kInteger, pt::kInteger, pt::kText, pt::kLogical, pt::kLogical, pt::kMousePointer};
-inline constexpr uint16_t kCommonPropertyFlags = 0xE000;
 
 // The type's UnitPropertyInfo table: the eight common rows, then one per row. The
 // rows must run 8, 9, 10, ... without a gap, since a property is known only by its
@@ -76,11 +92,13 @@ constexpr std::array<UnitPropertyInfo, common_property::kCount + N> PropertyInfo
     const PropertyRow<UnitClass> (&rows)[N]) {
   std::array<UnitPropertyInfo, common_property::kCount + N> table{};
   for (int32_t i = 0; i < common_property::kCount; ++i) {
-    table[i] = {nullptr, nullptr, nullptr, kCommonPropertyTypes[i], kCommonPropertyFlags, nullptr};
+    table[i] = {nullptr, nullptr, nullptr, kCommonPropertyTypes[i], property_flag::kCommon, nullptr};
   }
   for (size_t i = 0; i < N; ++i) {
     if (rows[i].index != common_property::kCount + static_cast<int32_t>(i)) throw "property rows out of order";
-    table[common_property::kCount + i] = {nullptr, nullptr, nullptr, rows[i].typeCode, rows[i].flags, nullptr};
+    table[common_property::kCount + i] = {
+        nullptr, nullptr, nullptr, rows[i].typeCode, static_cast<uint16_t>(property_flag::kListed | rows[i].flags),
+        nullptr};
   }
   return table;
 }

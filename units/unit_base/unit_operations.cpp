@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "units/unit_base/unit_logfont.h"
+
 namespace vx {
 
 bool StoreRaw(int32_t& field, const RawPropertyValue& value, const Clamp& clamp) {

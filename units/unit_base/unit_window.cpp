@@ -1,8 +1,6 @@
 #include "units/unit_base/unit_window.h"
 
-#include "contract/notify_codes.h"
 #include "runtime/framework/runtime_link.h"
-#include "units/unit_base/unit_events.h"
 
 namespace vx {
 
@@ -20,14 +18,18 @@ bool UnitWindow::CreateControl(const wchar_t* className, const wchar_t* text, ui
   return true;
 }
 
+EventAnswer UnitWindow::RaiseEvent(int32_t event, std::initializer_list<int32_t> arguments) {
+  return CoreLibraryLink().RaiseEvent(windowId(), unitId(), event, arguments);
+}
+
 LRESULT UnitWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = UnitObject::WindowProc(message, wParam, lParam);
   switch (message) {
     case WM_SETFOCUS:
-      if (focusEvents_) RaiseUnitEvent(windowId(), unitId(), common_event::kGotFocus);
+      if (focusEvents_) RaiseEvent(common_event::kGotFocus);
       break;
     case WM_KILLFOCUS:
-      if (focusEvents_) RaiseUnitEvent(windowId(), unitId(), common_event::kLostFocus);
+      if (focusEvents_) RaiseEvent(common_event::kLostFocus);
       break;
     case WM_NCDESTROY:
       CoreLibraryLink().UnitDestroyed(windowId(), unitId());

@@ -6,7 +6,9 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <initializer_list>
 
+#include "contract/events.h"
 #include "runtime/framework/unit_object.h"
 
 namespace vx {
@@ -16,8 +18,8 @@ struct UnitPlacement {
   uint32_t styleBits;  // WS_VISIBLE, WS_DISABLED, WS_TABSTOP from the loader
   HWND parent;
   uint32_t controlId;
-  uint32_t reserved1;  // the window unit: the menu bar
-  uint32_t reserved2;  // the window unit: non-zero when embedded in another window
+  HMENU menu;     // the window unit: its menu bar
+  bool embedded;  // the window unit: embedded in another window
   int32_t x, y, width, height;
 };
 
@@ -32,6 +34,9 @@ class UnitWindow : public UnitObject {
   bool CreateControl(const wchar_t* className, const wchar_t* text, uint32_t style, uint32_t exStyle,
                      const UnitPlacement& placement);
   void RaiseFocusEvents() { focusEvents_ = true; }
+  // One of the unit's events, with the handler's answer. The handler may destroy
+  // the unit: check IsLive() before touching anything of it afterwards.
+  EventAnswer RaiseEvent(int32_t event, std::initializer_list<int32_t> arguments = {});
 
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -6,9 +6,9 @@
 
 #include "runtime/framework/gbk.h"
 #include "runtime/framework/module_path.h"
+#include "runtime/framework/runtime_link.h"
 #include "runtime/framework/window_text.h"
 #include "units/unit_base/key_codes.h"
-#include "units/unit_base/unit_events.h"
 #include "units/window/window_navigation.h"
 #include "units/window/window_unit.h"
 
@@ -147,7 +147,7 @@ bool WindowUnit::ClickDefaultButton(HWND focus) {
   WindowUnitList units = Units();
   const WindowUnitView* focused = focus ? UnitHolding(units, focus) : nullptr;
   if (focused && IsEnabledDefaultButton(*focused)) {
-    RaiseUnitEvent(windowId(), focused->id, kClickEvent);
+    CoreLibraryLink().RaiseEvent(windowId(), focused->id, kClickEvent);
     return true;
   }
   if (data_.enterMovesFocus) {
@@ -156,7 +156,7 @@ bool WindowUnit::ClickDefaultButton(HWND focus) {
   }
   for (size_t i = 1; i < units.size(); ++i) {
     if (IsEnabledDefaultButton(units[i])) {
-      RaiseUnitEvent(windowId(), units[i].id, kClickEvent);
+      CoreLibraryLink().RaiseEvent(windowId(), units[i].id, kClickEvent);
       return true;
     }
   }
@@ -185,7 +185,7 @@ bool WindowUnit::ActOnMnemonic(uint32_t key) {
       }
     }
     if (flags & (unit_state::kArrowKeysMoveFocus | unit_state::kDefaultButton | unit_state::kMnemonicToggles)) {
-      RaiseUnitEvent(windowId(), unit.id, kClickEvent);
+      CoreLibraryLink().RaiseEvent(windowId(), unit.id, kClickEvent);
     } else if (flags & unit_state::kMnemonicFocusesNext) {
       if (const WindowUnitView* next = NextInNavigation(units, &unit, true)) SetFocus(ControlOf(*next));
     } else if (flags & unit_state::kMnemonicEntersGroup) {
@@ -244,7 +244,7 @@ bool WindowUnit::MoveWithinGroup(const WindowUnitView& focused, bool forward) {
   for (HWND member : members) {
     if (IsWindow(member)) SendMessageW(member, BM_SETCHECK, member == nextControl ? BST_CHECKED : BST_UNCHECKED, 0);
   }
-  RaiseUnitEvent(windowId(), nextId, kClickEvent);
+  CoreLibraryLink().RaiseEvent(windowId(), nextId, kClickEvent);
   return true;
 }
 
@@ -271,21 +271,21 @@ bool WindowUnit::RaiseCommonEvent(MSG& message) {
     case common_event::kKeyDown:
     case common_event::kKeyUp: {
       uint32_t key = FoldKeypad(static_cast<uint32_t>(message.wParam)) & key_modifier::kKeyMask;
-      answer = RaiseUnitEvent(windowId(), unitId, event, {static_cast<int32_t>(key), modifiers});
+      answer = CoreLibraryLink().RaiseEvent(windowId(), unitId, event, {static_cast<int32_t>(key), modifiers});
       break;
     }
     case common_event::kCharTyped:
-      answer = RaiseUnitEvent(windowId(), unitId, event, {static_cast<int32_t>(message.wParam)});
+      answer = CoreLibraryLink().RaiseEvent(windowId(), unitId, event, {static_cast<int32_t>(message.wParam)});
       if (answer.handled && answer.hasResult && answer.result != 0) {
         message.wParam = static_cast<WPARAM>(static_cast<uint32_t>(answer.result));
       }
       break;
     case common_event::kWheelTurned:
-      answer = RaiseUnitEvent(windowId(), unitId, event,
-                              {static_cast<int16_t>(HIWORD(message.wParam)) / WHEEL_DELTA, modifiers});
+      answer = CoreLibraryLink().RaiseEvent(windowId(), unitId, event,
+                                            {static_cast<int16_t>(HIWORD(message.wParam)) / WHEEL_DELTA, modifiers});
       break;
     default:
-      answer = RaiseUnitEvent(
+      answer = CoreLibraryLink().RaiseEvent(
           windowId(), unitId, event,
           {static_cast<int16_t>(LOWORD(message.lParam)), static_cast<int16_t>(HIWORD(message.lParam)), modifiers});
       break;

@@ -8,47 +8,44 @@ namespace {
 
 using D = WindowData;
 using W = WindowUnit;
+namespace P = window_property;
 
 constexpr uint32_t kWindowStateFlags =
     unit_state::kOwnsControl | unit_state::kContainer | unit_state::kWindowType | unit_state::kCoreType;
 
 constexpr PropertyRow<W> kRows[] = {
-    {8, "Caption", pt::kText, 0x8000, &D::caption, {}, Call(&W::ApplyCaption)},
-    {9, "Border", pt::kPickList, 0x8000, &D::border, PickList(7), Call(&W::ApplyFrame)},
-    {10, "BackColour", pt::kBackgroundColour, 0x8000, &D::backColour, {}, Effect::kRepaint},
-    {11, "BackPicture", pt::kPicture, 0x8000, &D::backPicture, {}, Effect::kRepaint},
-    {12, "PictureMode", pt::kPickList, 0x8001, &D::pictureMode, PickList(4), Call(&W::ApplyPictureMode)},
-    {13, "BackgroundMusic", pt::kSound, 0x8000, &D::backgroundMusic},
-    {14, "MusicPlayMode", pt::kPickList, 0x8001, &D::musicPlayMode, PickList(3)},
-    {15, "ControlBox", pt::kLogical, 0x8000, &D::controlBox, {}, Call(&W::ApplyFrame)},
-    {16, "MaxButton", pt::kLogical, 0x8001, &D::maxButton, {}, Call(&W::ApplyFrame)},
-    {17, "MinButton", pt::kLogical, 0x8001, &D::minButton, {}, Call(&W::ApplyFrame)},
-    {kWindowStartPositionProperty, "StartPosition", pt::kPickList, 0x8000, &D::startPosition, PickList(4),
-     Call(&W::ApplyStartPosition), &W::ReadStartPosition},
-    {19, "Movable", pt::kLogical, 0x8000, &D::movable, {}, Call(&W::ApplyMovable)},
-    {20, "Icon", pt::kIcon, 0x8000, &D::icon},
-    {21, "EnterMovesFocus", pt::kLogical, 0x8000, &D::enterMovesFocus},
-    {22, "EscCloses", pt::kLogical, 0x8000, &D::escCloses},
-    {23, "F1OpensHelp", pt::kLogical, 0x8000, &D::f1OpensHelp},
-    {24, "HelpFile", pt::kFileName, 0x8001, &D::helpFile},
-    {25, "HelpTopic", pt::kInteger, 0x8001, &D::helpTopic},
-    {26, "ShowInTaskbar", pt::kLogical, 0x8000, &D::showInTaskbar},
-    {27, "DragAnywhere", pt::kLogical, 0x8000, &D::dragAnywhere},
-    {28, "Shape", pt::kPickList, 0x8000, &D::shape, PickList(30), Call(&W::ApplyShape)},
-    {29, "AlwaysOnTop", pt::kLogical, 0x8000, &D::alwaysOnTop, {}, Call(&W::ApplyAlwaysOnTop)},
-    {30, "WindowOption", pt::kLogical, 0x8000, &D::windowOption},
-    {31, "WindowClassName", pt::kText, 0x8000, &D::windowClassName},
+    {P::kCaption, "Caption", pt::kText, kPlain, &D::caption, {}, {Effect::kWindowText, &W::ApplyFrame}},
+    {P::kBorder, "Border", pt::kPickList, kPlain, &D::border, PickList(7), InPlace(&W::ApplyFrame)},
+    {P::kBackColour, "BackColour", pt::kBackgroundColour, kPlain, &D::backColour, {}, Effect::kRepaint},
+    {P::kBackPicture, "BackPicture", pt::kPicture, kPlain, &D::backPicture, {}, Effect::kRepaint},
+    {P::kPictureMode, "PictureMode", pt::kPickList, kQualifier, &D::pictureMode, PickList(4),
+     InPlace(&W::ApplyPictureMode)},
+    {P::kBackgroundMusic, "BackgroundMusic", pt::kSound, kPlain, &D::backgroundMusic},
+    {P::kMusicPlayMode, "MusicPlayMode", pt::kPickList, kQualifier, &D::musicPlayMode, PickList(3)},
+    {P::kControlBox, "ControlBox", pt::kLogical, kPlain, &D::controlBox, {}, InPlace(&W::ApplyFrame)},
+    {P::kMaxButton, "MaxButton", pt::kLogical, kQualifier, &D::maxButton, {}, InPlace(&W::ApplyFrame)},
+    {P::kMinButton, "MinButton", pt::kLogical, kQualifier, &D::minButton, {}, InPlace(&W::ApplyFrame)},
+    {P::kStartPosition, "StartPosition", pt::kPickList, kPlain, &D::startPosition, PickList(4),
+     InPlace(&W::ApplyStartPosition), &W::ReadStartPosition},
+    {P::kMovable, "Movable", pt::kLogical, kPlain, &D::movable, {}, Call(&W::ApplyMovable)},
+    {P::kIcon, "Icon", pt::kIcon, kPlain, &D::icon},
+    {P::kEnterMovesFocus, "EnterMovesFocus", pt::kLogical, kPlain, &D::enterMovesFocus},
+    {P::kEscCloses, "EscCloses", pt::kLogical, kPlain, &D::escCloses},
+    {P::kF1OpensHelp, "F1OpensHelp", pt::kLogical, kPlain, &D::f1OpensHelp},
+    {P::kHelpFile, "HelpFile", pt::kFileName, kQualifier, &D::helpFile},
+    {P::kHelpTopic, "HelpTopic", pt::kInteger, kQualifier, &D::helpTopic},
+    {P::kShowInTaskbar, "ShowInTaskbar", pt::kLogical, kPlain, &D::showInTaskbar},
+    {P::kDragAnywhere, "DragAnywhere", pt::kLogical, kPlain, &D::dragAnywhere},
+    {P::kShape, "Shape", pt::kPickList, kPlain, &D::shape, PickList(30), Call(&W::ApplyShape)},
+    {P::kAlwaysOnTop, "AlwaysOnTop", pt::kLogical, kPlain, &D::alwaysOnTop, {}, Call(&W::ApplyAlwaysOnTop)},
+    {P::kWindowOption, "WindowOption", pt::kLogical, kPlain, &D::windowOption},
+    {P::kWindowClassName, "WindowClassName", pt::kText, kPlain, &D::windowClassName},
 };
-
-using Operations = UnitOperations<W, kRows>;
-
-void* WindowOperations(int32_t number) { return Operations::Find(number); }
 
 }  // namespace
 
 const UnitTypeInfo& WindowUnitType() {
-  static constexpr UnitTypeInfo kType =
-      UnitTypeRecord("窗口", "window", kWindowStateFlags, Operations::kPropertyInfos, WindowOperations);
+  static constexpr UnitTypeInfo kType = UnitTypeOf<W, kRows>({"窗口", "window"}, kWindowStateFlags);
   return kType;
 }
 

@@ -6,7 +6,6 @@
 #include "runtime/framework/gbk.h"
 #include "runtime/framework/runtime_link.h"
 #include "runtime/framework/window_class.h"
-#include "units/unit_base/unit_events.h"
 #include "units/window/window_navigation.h"
 #include "units/window/window_region.h"
 #include "units/window/window_styles.h"
@@ -46,8 +45,8 @@ WindowUnit::~WindowUnit() { std::erase(LiveWindowUnits(), this); }
 
 bool WindowUnit::Create(const UnitPlacement& placement) {
   HWND owner = placement.parent;
-  auto menu = reinterpret_cast<HMENU>(static_cast<uintptr_t>(placement.reserved1));
-  embedded_ = placement.reserved2 != 0 && owner;
+  HMENU menu = placement.menu;
+  embedded_ = placement.embedded && owner;
   std::wstring className = data_.windowClassName.empty() ? kDefaultClassName : WideFromGbk(data_.windowClassName);
   // Redrawn whole when resized, double clicks, no background brush (the window
   // paints its background itself). A class of that name registered by someone
@@ -84,10 +83,7 @@ bool WindowUnit::Create(const UnitPlacement& placement) {
   if (rect.right - rect.left != placement.width || rect.bottom - rect.top != placement.height) {
     SetWindowPos(window, nullptr, 0, 0, placement.width, placement.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  if (data_.shape != 0) vx::ApplyShape(window, data_.shape);
   SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-  ApplyTopmost();
-  if (!data_.movable) ApplyMoveCommand();
   return true;
 }
 
@@ -109,17 +105,16 @@ void WindowUnit::ApplyTopmost() {
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void WindowUnit::ApplyMoveCommand() {
-  if (data_.movable) {
-    GetSystemMenu(handle(), TRUE);  // back to the standard menu
-  } else if (HMENU menu = GetSystemMenu(handle(), FALSE)) {
-    DeleteMenu(menu, SC_MOVE, MF_BYCOMMAND);
-  }
+EventAnswer WindowUnit::RaiseWindowEvent(int32_t event, std::initializer_list<int32_t> arguments) {
+  return CoreLibraryLink().RaiseEvent(windowId(), 0, event, arguments);
 }
 
-int32_t WindowUnit::ApplyCaption(WindowUnit& unit, const RawPropertyValue&) {
-  SetWindowTextW(unit.handle(), WideFromGbk(unit.data_.caption).c_str());
-  unit.ApplyFrameStyles();
+int32_t WindowUnit::ApplyMovable(WindowUnit& unit, const RawPropertyValue& value) {
+  if (value.integer) {
+    GetSystemMenu(unit.handle(), TRUE);  // back to the standard menu
+  } else if (HMENU menu = GetSystemMenu(unit.handle(), FALSE)) {
+    DeleteMenu(menu, SC_MOVE, MF_BYCOMMAND);
+  }
   return 0;
 }
 
@@ -133,10 +128,10 @@ int32_t WindowUnit::ApplyPictureMode(WindowUnit& unit, const RawPropertyValue&) 
   return 0;
 }
 
-int32_t WindowUnit::ApplyStartPosition(WindowUnit& unit, const RawPropertyValue&) {
+int32_t WindowUnit::ApplyStartPosition(WindowUnit& unit, const RawPropertyValue& value) {
   HWND window = unit.handle();
   if (!IsWindowVisible(window)) return 0;
-  switch (unit.data_.startPosition) {
+  switch (value.integer) {
     case start_position::kNormal:
       ShowWindow(window, SW_SHOWNORMAL);
       break;
@@ -162,21 +157,16 @@ bool WindowUnit::ReadStartPosition(WindowUnit& unit, RawPropertyValue& value) {
   return true;
 }
 
-int32_t WindowUnit::ApplyMovable(WindowUnit& unit, const RawPropertyValue&) {
-  unit.ApplyMoveCommand();
-  return 0;
-}
-
-int32_t WindowUnit::ApplyShape(WindowUnit& unit, const RawPropertyValue&) {
-  vx::ApplyShape(unit.handle(), unit.data_.shape);
+int32_t WindowUnit::ApplyShape(WindowUnit& unit, const RawPropertyValue& value) {
+  vx::ApplyShape(unit.handle(), value.integer);
   return 0;
 }
 
 // Switching it off must not push down the other off-taskbar windows that asked
 // to stay on top.
-int32_t WindowUnit::ApplyAlwaysOnTop(WindowUnit& unit, const RawPropertyValue&) {
+int32_t WindowUnit::ApplyAlwaysOnTop(WindowUnit& unit, const RawPropertyValue& value) {
   unit.ApplyTopmost();
-  if (unit.data_.alwaysOnTop) return 0;
+  if (value.integer) return 0;
   for (WindowUnit* other : LiveWindowUnits()) {
     if (other == &unit || !other->IsLive()) continue;
     if (other->data_.alwaysOnTop && !other->data_.showInTaskbar) other->ApplyTopmost();
@@ -189,9 +179,9 @@ WindowUnitList WindowUnit::Units() const { return CoreLibraryLink().WindowUnits(
 // Every event below may run a handler that destroys this window: the object
 // lives on until this call returns, so each step checks IsLive() first.
 bool WindowUnit::OnClose() {
-  EventAnswer request = RaiseUnitEvent(windowId(), 0, window_event::kCloseRequested);
+  EventAnswer request = RaiseWindowEvent(window_event::kCloseRequested);
   if (!IsLive() || (!embedded_ && request.refused())) return false;
-  EventAnswer query = RaiseUnitEvent(windowId(), 0, window_event::kQueryClose);
+  EventAnswer query = RaiseWindowEvent(window_event::kQueryClose);
   return IsLive() && (embedded_ || !query.refused());
 }
 
@@ -199,21 +189,21 @@ void WindowUnit::OnActivate(WPARAM wParam) {
   if (LOWORD(wParam) == WA_INACTIVE) {
     HWND focus = GetFocus();
     if (focus && IsChild(handle(), focus)) lastFocus_ = focus;
-    RaiseUnitEvent(windowId(), 0, window_event::kDeactivated);
+    RaiseWindowEvent(window_event::kDeactivated);
     return;
   }
   if (!firstActivated_) {
     firstActivated_ = true;
-    RaiseUnitEvent(windowId(), 0, window_event::kFirstActivated);
+    RaiseWindowEvent(window_event::kFirstActivated);
     if (!IsLive()) return;
   }
-  RaiseUnitEvent(windowId(), 0, window_event::kActivated);
+  RaiseWindowEvent(window_event::kActivated);
 }
 
 // The focus goes back to the child that had it last, else to the first unit in
 // navigation order.
 void WindowUnit::OnSetFocus() {
-  RaiseUnitEvent(windowId(), 0, common_event::kGotFocus);
+  RaiseWindowEvent(common_event::kGotFocus);
   if (!IsLive() || GetFocus() != handle()) return;  // a handler closed the window or moved the focus
   if (lastFocus_ && IsChild(handle(), lastFocus_) && IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
     SetFocus(lastFocus_);
@@ -247,23 +237,23 @@ LRESULT WindowUnit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (!OnClose()) return 0;
       break;
     case WM_QUERYENDSESSION:
-      if (RaiseUnitEvent(windowId(), 0, window_event::kQueryClose).refused()) return FALSE;
+      if (RaiseWindowEvent(window_event::kQueryClose).refused()) return FALSE;
       if (!IsLive()) return TRUE;
       break;
     case WM_DESTROY:
-      RaiseUnitEvent(windowId(), 0, window_event::kDestroyed);
+      RaiseWindowEvent(window_event::kDestroyed);
       if (helpOpen_) WinHelpW(handle(), nullptr, HELP_QUIT, 0);
       helpOpen_ = false;
       break;
     case WM_MOVE: {
       LRESULT result = DataUnit::WindowProc(message, wParam, lParam);
-      RaiseUnitEvent(windowId(), 0, window_event::kMoved);
+      RaiseWindowEvent(window_event::kMoved);
       return result;
     }
     case WM_SIZE: {
       LRESULT result = DataUnit::WindowProc(message, wParam, lParam);
       if (data_.shape != 0) vx::ApplyShape(handle(), data_.shape);
-      RaiseUnitEvent(windowId(), 0, window_event::kResized);
+      RaiseWindowEvent(window_event::kResized);
       return result;
     }
     case WM_ACTIVATE: {
@@ -272,7 +262,7 @@ LRESULT WindowUnit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return result;
     }
     case WM_SHOWWINDOW:
-      if (lParam == 0) RaiseUnitEvent(windowId(), 0, wParam ? window_event::kShown : window_event::kHidden);
+      if (lParam == 0) RaiseWindowEvent(wParam ? window_event::kShown : window_event::kHidden);
       if (!IsLive()) return 0;
       break;
     case WM_SETFOCUS: {
@@ -282,7 +272,7 @@ LRESULT WindowUnit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_KILLFOCUS: {
       LRESULT result = DataUnit::WindowProc(message, wParam, lParam);
-      RaiseUnitEvent(windowId(), 0, common_event::kLostFocus);
+      RaiseWindowEvent(common_event::kLostFocus);
       return result;
     }
     case WM_SYSCOMMAND:
@@ -305,7 +295,7 @@ LRESULT WindowUnit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (lParam == WM_LBUTTONUP) kind = 1;
       if (lParam == WM_LBUTTONDBLCLK) kind = 2;
       if (lParam == WM_RBUTTONUP || lParam == WM_CONTEXTMENU) kind = 3;
-      if (kind) RaiseUnitEvent(windowId(), 0, window_event::kTrayEvent, {kind});
+      if (kind) RaiseWindowEvent(window_event::kTrayEvent, {kind});
       return 0;
     }
     case WM_SETCURSOR:

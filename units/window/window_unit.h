@@ -24,12 +24,12 @@ class WindowUnit : public DataUnit<WindowData> {
   WindowUnit(uint32_t windowId, uint32_t unitId);
   ~WindowUnit() override;
 
-  // CreateUnit's steps: the loader passes the menu in the first reserved word and
-  // the embedded flag in the second. False when the window cannot be made.
+  // Makes the window with its styles, caption and menu, embedded or on its own;
+  // the type's rows do the rest. False when the window cannot be made.
   bool Create(const UnitPlacement& placement);
 
-  // Applying properties (the window type's rows call these).
-  static int32_t ApplyCaption(WindowUnit& unit, const RawPropertyValue& value);
+  // What applying a property does beyond the common effects (the type's rows call
+  // these with the value as stored).
   static int32_t ApplyFrame(WindowUnit& unit, const RawPropertyValue& value);
   static int32_t ApplyPictureMode(WindowUnit& unit, const RawPropertyValue& value);
   static int32_t ApplyStartPosition(WindowUnit& unit, const RawPropertyValue& value);
@@ -49,7 +49,8 @@ class WindowUnit : public DataUnit<WindowData> {
   // Frame, caption and box styles from the properties again, with a frame refresh.
   void ApplyFrameStyles();
   void ApplyTopmost();
-  void ApplyMoveCommand();
+  // The window's own events are raised for unit 0, the window itself.
+  EventAnswer RaiseWindowEvent(int32_t event, std::initializer_list<int32_t> arguments = {});
   bool OnClose();
   void OnActivate(WPARAM wParam);
   void OnSetFocus();

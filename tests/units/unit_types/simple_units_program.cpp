@@ -12,6 +12,7 @@
 #include <string>
 
 #include "contract/helper_table.h"
+#include "contract/stored_font.h"
 #include "runtime/app_object.h"
 #include "runtime/framework/unit_object.h"
 #include "runtime/heap.h"
@@ -23,7 +24,6 @@
 #include "units/button/button_data.h"
 #include "units/group_box/group_box_data.h"
 #include "units/label/label_data.h"
-#include "units/unit_base/unit_events.h"
 #include "units/unit_base/unit_operations.h"
 #include "units/unit_types/core_unit_types.h"
 #include "units/window/window_data.h"
@@ -60,21 +60,19 @@ class ProbeSlider : public vx::DataUnit<ProbeData> {
  protected:
   bool OnReflectedMessage(UINT message, WPARAM, LPARAM, LRESULT* result) override {
     if (message != WM_HSCROLL) return false;
-    vx::RaiseUnitEvent(windowId(), unitId(), 0, {static_cast<int32_t>(SendMessageW(handle(), TBM_GETPOS, 0, 0))});
+    RaiseEvent(0, {static_cast<int32_t>(SendMessageW(handle(), TBM_GETPOS, 0, 0))});
     *result = 0;
     return true;
   }
 };
-constexpr vx::PropertyRow<ProbeSlider> kProbeRows[] = {{8, "Unused", vx::pt::kInteger, 0x8000, &ProbeData::unused}};
-using ProbeOperations = vx::UnitOperations<ProbeSlider, kProbeRows>;
+constexpr vx::PropertyRow<ProbeSlider> kProbeRows[] = {{8, "Unused", vx::pt::kInteger, vx::kPlain, &ProbeData::unused}};
 
 // The core library with the probe slider in its empty slot 2.
 const vx::LibraryRecord& ProgramLibrary() {
   static std::array<vx::UnitTypeInfo, vx::kCoreUnitTypeSlots> types = [] {
     std::array<vx::UnitTypeInfo, vx::kCoreUnitTypeSlots> table;
     std::copy_n(vx::CoreLibrary().unitTypes, table.size(), table.begin());
-    table[1] = vx::UnitTypeRecord("探针滑块", "ProbeSlider", 0x80000040, ProbeOperations::kPropertyInfos,
-                                  [](int32_t number) { return ProbeOperations::Find(number); });
+    table[1] = vx::UnitTypeOf<ProbeSlider, kProbeRows>({"探针滑块", "ProbeSlider"}, 0x80000040);
     return table;
   }();
   static const vx::LibraryRecord library = {vx::CoreLibraryNotify, vx::kCoreUnitTypeSlots, types.data()};
