@@ -18,15 +18,22 @@
 #include "commands/core/expression.h"
 #include "commands/thread/thread_commands.h"
 #include "speech/speech_unit.h"
+#include "units/button/button_data.h"
+#include "units/combo_box/combo_box_data.h"
 #include "units/combo_box/combo_box_methods.h"
+#include "units/common_dialog/common_dialog_data.h"
 #include "units/common_dialog/common_dialog_methods.h"
+#include "units/edit_box/edit_box_data.h"
+#include "units/label/label_data.h"
+#include "units/progress_bar/progress_bar_data.h"
+#include "units/slider_bar/slider_bar_data.h"
+#include "units/window/window_data.h"
 
 namespace voxlet {
 namespace {
 
 using vx::MDATA;
 namespace unit = reader_unit;
-namespace property = reader_property;
 
 // The thread routines of the start/pause button: each only calls the speech
 // object's method and ends.
@@ -47,7 +54,7 @@ void ShowPercentage(uint32_t label, const char* prefix, double percentage) {
   OwnedText number(CallCore(vx::ToTextCommand, {Double(percentage)}).text);
   const char* pieces[] = {prefix, number.get(), Constants().percentSuffix};
   OwnedText joined(vx::JoinTexts(Runtime(), 3, pieces));
-  WriteText(label, property::kLabelCaption, joined.get());
+  WriteText(label, vx::label_property::kCaption, joined.get());
 }
 
 void FreeTextArray(int32_t* array) {
@@ -60,21 +67,22 @@ void FreeTextArray(int32_t* array) {
 }  // namespace
 
 int64_t OnVolumeChanged(const vx::EventArguments&) {
-  int32_t position = ReadInteger(unit::kVolumeSlider, property::kSliderPosition);
+  int32_t position = ReadInteger(unit::kVolumeSlider, vx::slider_bar_property::kPosition);
   CallSpeech(vx::SpeechSetVolume, {Integer(static_cast<int32_t>(Truncate(position * kVolumeFactor)))});
-  WriteInteger(unit::kVolumeProgress, property::kProgressPosition,
-               ReadInteger(unit::kVolumeSlider, property::kSliderPosition));
-  int32_t shown = ReadInteger(unit::kVolumeProgress, property::kProgressPosition);
+  WriteInteger(unit::kVolumeProgress, vx::progress_bar_property::kPosition,
+               ReadInteger(unit::kVolumeSlider, vx::slider_bar_property::kPosition));
+  int32_t shown = ReadInteger(unit::kVolumeProgress, vx::progress_bar_property::kPosition);
   ShowPercentage(unit::kVolumeLabel, Constants().volumePrefix, shown * kVolumeFactor);
   return 0;
 }
 
 int64_t OnRateChanged(const vx::EventArguments&) {
-  int32_t position = ReadInteger(unit::kRateSlider, property::kSliderPosition);
+  int32_t position = ReadInteger(unit::kRateSlider, vx::slider_bar_property::kPosition);
   auto rate = static_cast<int32_t>(Truncate(ReaderState().rateBase + position - kRateStep));
   CallSpeech(vx::SpeechSetRate, {Integer(rate)});
-  WriteInteger(unit::kRateProgress, property::kProgressPosition, static_cast<int32_t>(Truncate(rate + kRateShift)));
-  int32_t shown = ReadInteger(unit::kRateProgress, property::kProgressPosition);
+  WriteInteger(unit::kRateProgress, vx::progress_bar_property::kPosition,
+               static_cast<int32_t>(Truncate(rate + kRateShift)));
+  int32_t shown = ReadInteger(unit::kRateProgress, vx::progress_bar_property::kPosition);
   ShowPercentage(unit::kRateLabel, Constants().ratePrefix, shown * kRatePercentFactor);
   return 0;
 }
@@ -85,7 +93,7 @@ int64_t OnWindowCreated(const vx::EventArguments& none) {
   voices[0] = 1;  // one dimension of no elements
   voices[1] = 0;
   CallLibrary(kControlLookLibrary, vx::SetControlLook, {Integer(kControlLookStyle)});
-  WriteText(unit::kTextEdit, property::kEditContent, Constants().instructionText);
+  WriteText(unit::kTextEdit, vx::edit_box_property::kContent, Constants().instructionText);
   CallSpeech(vx::SpeechReinitialize);
   int32_t* listed = CallSpeech(vx::SpeechListVoices).block;
   FreeTextArray(voices);
@@ -97,15 +105,15 @@ int64_t OnWindowCreated(const vx::EventArguments& none) {
     const char* name = reinterpret_cast<char**>(vx::ArrayElements(voices))[i - 1];
     CallCore(vx::ComboBoxAddItem, {UnitRef(unit::kVoiceCombo, kComboBoxType), Text(name), Omitted()});
   }
-  WriteInteger(unit::kVoiceCombo, property::kComboCurrentSelection, 0);
-  int32_t selected = ReadInteger(unit::kVoiceCombo, property::kComboCurrentSelection);
+  WriteInteger(unit::kVoiceCombo, vx::combo_box_property::kCurrentSelection, 0);
+  int32_t selected = ReadInteger(unit::kVoiceCombo, vx::combo_box_property::kCurrentSelection);
   {
     OwnedText voice(
         CallCore(vx::ComboBoxGetItemText, {UnitRef(unit::kVoiceCombo, kComboBoxType), Integer(selected)}).text);
     CallSpeech(vx::SpeechSelectVoice, {Text(voice.get())});
   }
   if (CallSpeech(vx::SpeechIsAvailable).intValue == 0) {
-    WriteText(unit::kWindow, property::kWindowCaption, Constants().engineMissingMessage);
+    WriteText(unit::kWindow, vx::window_property::kCaption, Constants().engineMissingMessage);
   }
   state.rateBase = kRateBaseValue;
   OnVolumeChanged(none);
@@ -117,7 +125,7 @@ int64_t OnWindowCreated(const vx::EventArguments& none) {
 int64_t OnStartPauseClicked(const vx::EventArguments&) {
   ReaderGlobals& state = ReaderState();
   {
-    OwnedText content = ReadText(unit::kTextEdit, property::kEditContent);
+    OwnedText content = ReadText(unit::kTextEdit, vx::edit_box_property::kContent);
     OwnedText stripped(CallCore(vx::RemoveAllSpacesCommand, {Text(content.get())}).text);
     if (vx::CompareTexts(stripped.get(), "") == 0) return 0;
   }
@@ -128,15 +136,15 @@ int64_t OnStartPauseClicked(const vx::EventArguments&) {
       state.pausedFlag = 1;
       CallLibrary(kThreadLibrary, vx::StartThreadCommand,
                   {Pointer(reinterpret_cast<void*>(&PauseWorker), vx::type::kSubroutine), Omitted(), handleVariable});
-      WriteText(unit::kStartPauseButton, property::kButtonCaption, Constants().startCaption);
+      WriteText(unit::kStartPauseButton, vx::button_property::kCaption, Constants().startCaption);
     } else {
       state.pausedFlag = 0;
       CallLibrary(kThreadLibrary, vx::StartThreadCommand,
                   {Pointer(reinterpret_cast<void*>(&ResumeWorker), vx::type::kSubroutine), Omitted(), handleVariable});
-      WriteText(unit::kStartPauseButton, property::kButtonCaption, Constants().pauseCaption);
+      WriteText(unit::kStartPauseButton, vx::button_property::kCaption, Constants().pauseCaption);
     }
   } else {
-    OwnedText content = ReadText(unit::kTextEdit, property::kEditContent);
+    OwnedText content = ReadText(unit::kTextEdit, vx::edit_box_property::kContent);
     CallSpeech(vx::SpeechSpeakText, {Integer(kSpeakPlainText), Text(content.get() ? content.get() : ""), Omitted(),
                                      UnitRef(unit::kVoiceLabel, kLabelType)});
   }
@@ -151,7 +159,7 @@ int64_t OnStopClicked(const vx::EventArguments&) {
 
 int64_t OnVoiceChosen(const vx::EventArguments&) {
   CallSpeech(vx::SpeechStopSpeaking);
-  int32_t selected = ReadInteger(unit::kVoiceCombo, property::kComboCurrentSelection);
+  int32_t selected = ReadInteger(unit::kVoiceCombo, vx::combo_box_property::kCurrentSelection);
   OwnedText voice(
       CallCore(vx::ComboBoxGetItemText, {UnitRef(unit::kVoiceCombo, kComboBoxType), Integer(selected)}).text);
   CallSpeech(vx::SpeechSelectVoice, {Text(voice.get())});
@@ -159,15 +167,15 @@ int64_t OnVoiceChosen(const vx::EventArguments&) {
 }
 
 int64_t OnSaveAsClicked(const vx::EventArguments&) {
-  WriteText(unit::kSaveDialog, property::kDialogFilter, Constants().wavFilter);
-  WriteText(unit::kSaveDialog, property::kDialogDefaultExtension, Constants().wavExtension);
+  WriteText(unit::kSaveDialog, vx::common_dialog_property::kFilter, Constants().wavFilter);
+  WriteText(unit::kSaveDialog, vx::common_dialog_property::kDefaultExtension, Constants().wavExtension);
   if (CallCore(vx::CommonDialogOpen, {UnitRef(unit::kSaveDialog, kCommonDialogType)}).intValue == 0) return 0;
   {
     OwnedText directory(CallCore(vx::ProgramDirectoryCommand, {}).text);
-    WriteText(unit::kSaveDialog, property::kDialogInitialDirectory, directory.get());
+    WriteText(unit::kSaveDialog, vx::common_dialog_property::kInitialDirectory, directory.get());
   }
-  OwnedText content = ReadText(unit::kTextEdit, property::kEditContent);
-  OwnedText fileName = ReadText(unit::kSaveDialog, property::kDialogFileName);
+  OwnedText content = ReadText(unit::kTextEdit, vx::edit_box_property::kContent);
+  OwnedText fileName = ReadText(unit::kSaveDialog, vx::common_dialog_property::kFileName);
   CallSpeech(vx::SpeechSpeakToWaveFile, {Integer(kSpeakPlainText), Text(content.get() ? content.get() : ""),
                                          Text(fileName.get() ? fileName.get() : "")});
   return 0;
@@ -176,10 +184,10 @@ int64_t OnSaveAsClicked(const vx::EventArguments&) {
 int64_t OnEditFocused(const vx::EventArguments&) {
   bool instructions;
   {
-    OwnedText content = ReadText(unit::kTextEdit, property::kEditContent);
+    OwnedText content = ReadText(unit::kTextEdit, vx::edit_box_property::kContent);
     instructions = vx::CompareTexts(content.get(), Constants().instructionText) == 0;
   }
-  if (instructions) WriteInteger(unit::kTextEdit, property::kEditSelLength, kSelectAll);
+  if (instructions) WriteInteger(unit::kTextEdit, vx::edit_box_property::kSelLength, kSelectAll);
   return 0;
 }
 

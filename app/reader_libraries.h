@@ -16,6 +16,6 @@ inline constexpr int kControlLookLibrary = 4;
 
 inline constexpr vx::DataType kComboBoxType = vx::core_unit_type::kComboBox;
 inline constexpr vx::DataType kLabelType = vx::core_unit_type::kLabel;
-inline constexpr vx::DataType kCommonDialogType = vx::core_unit_type::kCommonDlg;
+inline constexpr vx::DataType kCommonDialogType = vx::core_unit_type::kCommonDialog;
 
 }  // namespace voxlet

@@ -98,11 +98,11 @@ vx::WindowDescription ReaderWindow() {
       Bound(Unit(unit_type::kButton, "按钮_另存为", kOnWindow, 208, 320, 80, 32, kVisible | kTakesFocus),
             kFirstOwnEvent, ReaderHandler::onSaveAsClicked),
       ButtonBlock("另存为"));
-  add(kRateProgress, Unit(unit_type::kProcessBar, "进度条_语速", kInGroup, 14, 109, 152, 9, kVisible | kDisabled),
+  add(kRateProgress, Unit(unit_type::kProgressBar, "进度条_语速", kInGroup, 14, 109, 152, 9, kVisible | kDisabled),
       ProgressBarBlock(20));
-  add(kVolumeProgress, Unit(unit_type::kProcessBar, "进度条_声音", kInGroup, 14, 60, 152, 9, kVisible | kDisabled),
+  add(kVolumeProgress, Unit(unit_type::kProgressBar, "进度条_声音", kInGroup, 14, 60, 152, 9, kVisible | kDisabled),
       ProgressBarBlock(50));
-  add(kSaveDialog, Unit(unit_type::kCommonDlg, "通用对话框1", kOnWindow, 208, 152, 26, 26, 0),
+  add(kSaveDialog, Unit(unit_type::kCommonDialog, "通用对话框1", kOnWindow, 208, 152, 26, 26, 0),
       vx::StoreProperties(vx::CommonDialogData{.dialogType = 1, .title = "保存文件"}));
   add(kRateSlider,
       Bound(Unit(unit_type::kSliderBar, "滑块条_设置语音速度", kInGroup, 8, 85, 168, 34, kVisible | kTakesFocus),

@@ -31,23 +31,6 @@ inline constexpr uint32_t kVoiceLabel = 0x16010003;        // 标签1, also rece
 inline constexpr uint32_t kVoiceCombo = 0x16010002;        // 组合框1
 }  // namespace reader_unit
 
-// The properties the reader reads and writes, by number as the program knows them
-// (each type's table gives the meaning).
-namespace reader_property {
-inline constexpr int kWindowCaption = 8;
-inline constexpr int kEditContent = 8;
-inline constexpr int kEditSelLength = 25;  // -1 selects the whole content
-inline constexpr int kButtonCaption = 10;
-inline constexpr int kComboCurrentSelection = 19;
-inline constexpr int kSliderPosition = 19;
-inline constexpr int kProgressPosition = 13;
-inline constexpr int kLabelCaption = 8;
-inline constexpr int kDialogFileName = 10;
-inline constexpr int kDialogFilter = 11;
-inline constexpr int kDialogInitialDirectory = 13;
-inline constexpr int kDialogDefaultExtension = 14;
-}  // namespace reader_property
-
 vx::WindowDescription ReaderWindow();
 
 }  // namespace voxlet

@@ -10,8 +10,10 @@
 namespace vx {
 namespace {
 
-// This type's entries hold their one handler directly, whatever the event.
-constexpr DataType kSingleHandlerType = 0x00010003;
+// The core type of slot 3 (this program has none): its template entries hold the
+// address of its one handler directly, whatever the event, and its typed arguments
+// pass all 64 bits.
+constexpr DataType kDirectHandlerUnitType = 0x00010003;
 
 // An entry of the program's handler table without a function is a binding whose
 // handler the program does not have (yet): like no handler at all.
@@ -43,7 +45,7 @@ Handler FindHandler(uint32_t windowId, uint32_t unitId, int32_t event) {
     RaiseRuntimeError("引发事件的窗口组件无效", 0);
   }
   const void* address = nullptr;
-  if (type == kSingleHandlerType) {
+  if (type == kDirectHandlerUnitType) {
     address = entry->handlers().empty() ? nullptr : entry->handlers().front().address;
   } else {
     address = entry->FindHandler(event);
@@ -66,7 +68,7 @@ int64_t Passed(const EventArgValue& argument) {
     std::memcpy(&address, &argument.value, sizeof address);
     return reinterpret_cast<intptr_t>(address);
   }
-  if ((argument.passFlags & pass_flag::kWhole) || argument.type == kSingleHandlerType) {
+  if ((argument.passFlags & pass_flag::kWhole) || argument.type == kDirectHandlerUnitType) {
     return static_cast<int64_t>(argument.value);
   }
   switch (argument.type) {

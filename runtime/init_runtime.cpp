@@ -45,9 +45,7 @@ void RecordProgramPath(RuntimeState& rt) {
 void InitRuntime() {
   RuntimeState& rt = Runtime();
   const ProgramHeader& header = *rt.header;
-  rt.headerWords[0] = header.mode;
-  rt.headerWords[1] = header.reserved1;
-  rt.headerWords[2] = header.reserved2 + 1;
+  rt.programMode = header.mode;
   if (!rt.oleInitialised) rt.oleInitialised = SUCCEEDED(OleInitialize(nullptr));
   RecordProgramPath(rt);
   if (!rt.hiddenOwner) rt.hiddenOwner = CreateHiddenOwner();

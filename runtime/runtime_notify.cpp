@@ -218,7 +218,7 @@ intptr_t RuntimeNotify(int32_t code, intptr_t param1, intptr_t param2) {
     case notify::kExitProgram:
       ExitProgram(static_cast<int>(param1));
     case notify::kProgramMode:
-      return Runtime().headerWords[0];
+      return Runtime().programMode;
     default:
       return 0;
   }

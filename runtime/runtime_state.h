@@ -48,7 +48,7 @@ struct EventSource {
 
 struct RuntimeState {
   const ProgramHeader* header = nullptr;
-  uint32_t headerWords[3] = {};  // words 0, 1 and 2 (+1)
+  uint32_t programMode = 0;  // the header's first word: RuntimeNotify 2030 answers it
   bool oleInitialised = false;
   std::string programDirectory;  // GBK, no trailing backslash
   std::string programFileName;

@@ -88,7 +88,7 @@ void Show(WindowRecord& window) {
   HWND handle = LiveControl(own);
   if (!handle) return;
   int command = SW_SHOW;
-  if (Runtime().headerWords[0] != 0) {
+  if (Runtime().programMode != 0) {
     int32_t position = CurrentStartPosition(own);
     if (position == start_position::kMinimised) command = SW_SHOWMINIMIZED;
     if (position == start_position::kMaximised) command = SW_SHOWMAXIMIZED;

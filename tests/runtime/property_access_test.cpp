@@ -33,7 +33,7 @@ constexpr uint32_t kUnloadedWindow = 0x52010002;
 constexpr uint32_t kUnloadedOwnUnit = 0x06020000;
 constexpr uint32_t kUnloadedEdit = 0x16020001;  // on a window never loaded
 
-constexpr int kContent = 8, kReadOnly = 9, kAlignment = 10, kLimit = 11, kFont = 12, kData = 13, kMultiline = 14;
+using namespace test::test_edit_property;
 
 class PropertyAccessTest : public test::ProgramFixture {
  protected:

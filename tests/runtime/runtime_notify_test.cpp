@@ -97,7 +97,7 @@ TEST(RuntimeNotify, ProgramIconsAreNullWithoutAnIconResource) {
 TEST(RuntimeNotify, ProgramFactsAndUnknownCodes) {
   Runtime().programDirectory = "C:\\程序";
   Runtime().programFileName = "voxlet.exe";
-  Runtime().headerWords[0] = 3;
+  Runtime().programMode = 3;
   char* directory = AsPointer<char>(RuntimeNotify(notify::kProgramDirectory, 0, 0));
   char* name = AsPointer<char>(RuntimeNotify(notify::kProgramFileName, 0, 0));
   EXPECT_STREQ(directory, "C:\\程序");

@@ -2,13 +2,13 @@
 // built on the unit base like the real types (property rows, stored form, focus
 // events, destruction reports):
 //   slot 1  the real window type
-//   slot 2  button over BUTTON: 8 Caption, 9 IsDefault; Click (event 0) on
-//           BN_CLICKED; Enter clicks it when it is the default push button
+//   slot 2  button over BUTTON: Caption, IsDefault; Click (event 0) on BN_CLICKED;
+//           Enter clicks it when it is the default push button
 //   slot 3  empty: the runtime gives type 0x00010003 one handler for all events
-//   slot 4  edit over EDIT: 8 Content (kept by the control), 9 ReadOnly,
-//           10 Alignment (pick list of 3), 11 Limit, 12 Font, 13 Data (bytes),
-//           14 Multiline (re-creates the control; a multi-line edit wants Enter)
-//   slot 5  label over STATIC: 8 Caption; a press on it may drag the window
+//   slot 4  edit over EDIT: Content (kept by the control), ReadOnly, Alignment
+//           (pick list of 3), Limit, Font, Data (bytes), Multiline (re-creates the
+//           control; a multi-line edit wants Enter)
+//   slot 5  label over STATIC: Caption; a press on it may drag the window
 #pragma once
 
 #include <cstdint>
@@ -23,6 +23,16 @@ namespace vx::test {
 constexpr uint32_t kTestButtonType = 0x00010002;
 constexpr uint32_t kTestEditType = 0x00010004;
 constexpr uint32_t kTestLabelType = 0x00010005;
+
+namespace test_button_property {
+enum Index : int32_t { kCaption = 8, kIsDefault };
+}
+namespace test_edit_property {
+enum Index : int32_t { kContent = 8, kReadOnly, kAlignment, kLimit, kFont, kData, kMultiline };
+}
+namespace test_label_property {
+enum Index : int32_t { kCaption = 8 };
+}
 
 struct TestButtonData {
   std::string caption{};

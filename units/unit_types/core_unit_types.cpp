@@ -28,9 +28,9 @@ std::array<UnitTypeInfo, kCoreUnitTypeSlots> BuildTable() {
   table[SlotIndex(code::kLabel)] = LabelUnitType();
   table[SlotIndex(code::kButton)] = ButtonUnitType();
   table[SlotIndex(code::kComboBox)] = ComboBoxUnitType();
-  table[SlotIndex(code::kProcessBar)] = ProgressBarUnitType();
+  table[SlotIndex(code::kProgressBar)] = ProgressBarUnitType();
   table[SlotIndex(code::kSliderBar)] = SliderBarUnitType();
-  table[SlotIndex(code::kCommonDlg)] = CommonDialogUnitType();
+  table[SlotIndex(code::kCommonDialog)] = CommonDialogUnitType();
   return table;
 }
 

@@ -20,9 +20,9 @@ constexpr uint32_t kGroupBox = 0x00010009;
 constexpr uint32_t kLabel = 0x0001000A;
 constexpr uint32_t kButton = 0x0001000B;
 constexpr uint32_t kComboBox = 0x0001000E;
-constexpr uint32_t kProcessBar = 0x00010013;
+constexpr uint32_t kProgressBar = 0x00010013;
 constexpr uint32_t kSliderBar = 0x00010014;
-constexpr uint32_t kCommonDlg = 0x0001001F;
+constexpr uint32_t kCommonDialog = 0x0001001F;
 }  // namespace core_unit_type
 
 // Notice 1 connects the library's units and commands to the runtime entry given

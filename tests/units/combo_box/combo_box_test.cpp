@@ -15,6 +15,7 @@
 #include "tests/support/arguments.h"
 #include "tests/support/program_fixture.h"
 #include "tests/support/user_input.h"
+#include "units/combo_box/combo_box_data.h"
 #include "units/combo_box/combo_box_items.h"
 #include "units/combo_box/combo_box_methods.h"
 #include "units/unit_types/core_unit_types.h"
@@ -30,7 +31,7 @@ using test::TextValue;
 constexpr uint32_t kWindow = 0x52010001;
 constexpr uint32_t kOwnUnit = 0x06010000;
 constexpr uint32_t kCombo = 0x16010001;
-constexpr int kComboType = 8, kContent = 9, kItemSpacing = 15, kBackColour = 17, kCurrentSelection = 19, kItems = 20;
+using namespace combo_box_property;
 
 // What the SelectionChanged handler found when it ran.
 struct SelectionSeen {

@@ -26,8 +26,7 @@ using test::TakeText;
 constexpr uint32_t kWindow = 0x52010001;
 constexpr uint32_t kOwnUnit = 0x06010000;
 constexpr uint32_t kDialog = 0x16010001;
-constexpr int kFileName = 10, kBold = 21, kItalic = 22, kUnderline = 24, kFontColour = 20, kFontName = 25,
-              kFontSize = 26;
+using namespace common_dialog_property;
 constexpr int kFileTypes = 0x470, kFolders = 0x471;  // the file dialog's lists of filters and folders
 
 // What a user saw of a dialog and did with it.
@@ -113,14 +112,15 @@ class CommonDialogTest : public test::ProgramFixture {
                                      StoreProperties(WindowData{.caption = "对话框"}));
     WindowDescription window;
     window.id = kWindow;
-    window.items = {own, test::Unit(kDialog, core_unit_type::kCommonDlg, {10, 10, 42, 42}, 0, StoreProperties(data))};
+    window.items = {own,
+                    test::Unit(kDialog, core_unit_type::kCommonDialog, {10, 10, 42, 42}, 0, StoreProperties(data))};
     StartProgram({window}, nullptr, true, &CoreLibrary());
   }
   static bool Open() {
     MDATA unit = {};
     unit.words[0] = kWindow;
     unit.words[1] = kDialog;
-    unit.type = core_unit_type::kCommonDlg;
+    unit.type = core_unit_type::kCommonDialog;
     MDATA result = {};
     CommonDialogOpen(&result, 1, &unit);
     EXPECT_EQ(result.type, type::kBool);

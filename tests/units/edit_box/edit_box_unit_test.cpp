@@ -21,8 +21,8 @@ namespace {
 
 constexpr uint32_t kWindow = 0x52010001, kOwnUnit = 0x06010000;
 constexpr uint32_t kBox = 0x16010001, kNext = 0x16010002;
-constexpr int kHeight = 3, kContent = 8, kMaxLength = 14, kMultiLine = 15, kInputMode = 18, kSpinType = 21,
-              kSelStart = 24, kSelLength = 25, kSelectedText = 26;
+using namespace edit_box_property;
+constexpr int kHeight = common_property::kHeight;
 
 // What the box's handlers saw, in order.
 std::vector<std::string> seen;

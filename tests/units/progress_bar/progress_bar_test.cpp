@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "tests/support/program_fixture.h"
+#include "units/progress_bar/progress_bar_data.h"
 #include "units/unit_types/core_unit_types.h"
 #include "units/window/window_data.h"
 
@@ -16,7 +17,7 @@ namespace {
 constexpr uint32_t kWindow = 0x52010001;
 constexpr uint32_t kOwnUnit = 0x06010000;
 constexpr uint32_t kBar = 0x16010001;
-constexpr int kMinimum = 11, kMaximum = 12, kPosition = 13;
+using namespace progress_bar_property;
 
 class ProgressBarTest : public test::ProgramFixture {
  protected:
@@ -26,7 +27,7 @@ class ProgressBarTest : public test::ProgramFixture {
                                      StoreProperties(WindowData{.caption = "进度条"}));
     WindowDescription window;
     window.id = kWindow;
-    window.items = {own, test::Unit(kBar, core_unit_type::kProcessBar, {20, 20, 280, 44}, kUnitVisible)};
+    window.items = {own, test::Unit(kBar, core_unit_type::kProgressBar, {20, 20, 280, 44}, kUnitVisible)};
     StartProgram({window}, nullptr, true, &CoreLibrary());
     bar_ = Control(kWindow, kBar);
     ASSERT_NE(bar_, nullptr);

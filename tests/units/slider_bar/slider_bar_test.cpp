@@ -11,6 +11,7 @@
 #include "runtime/property_access.h"
 #include "tests/support/program_fixture.h"
 #include "tests/support/user_input.h"
+#include "units/slider_bar/slider_bar_data.h"
 #include "units/unit_types/core_unit_types.h"
 #include "units/window/window_data.h"
 
@@ -20,7 +21,7 @@ namespace {
 constexpr uint32_t kWindow = 0x52010001;
 constexpr uint32_t kOwnUnit = 0x06010000;
 constexpr uint32_t kSlider = 0x16010001;
-constexpr int kOrientation = 9, kPageSize = 15, kMinimum = 17, kMaximum = 18, kPosition = 19;
+using namespace slider_bar_property;
 
 // What reached the slider's window and its handler, in order: a scroll
 // notification with its code, or PositionChanged with the Position it read.

@@ -111,11 +111,11 @@ struct TypeOperations {
   bool isDefaultButton;
 };
 const TypeOperations kOperations[] = {
-    {core_unit_type::kWindow, true, false, false},      {core_unit_type::kEditBox, true, true, false},
-    {core_unit_type::kGroupBox, true, false, false},    {core_unit_type::kLabel, true, false, false},
-    {core_unit_type::kButton, true, false, true},       {core_unit_type::kComboBox, true, false, false},
-    {core_unit_type::kProcessBar, false, false, false}, {core_unit_type::kSliderBar, false, false, false},
-    {core_unit_type::kCommonDlg, true, false, false},
+    {core_unit_type::kWindow, true, false, false},       {core_unit_type::kEditBox, true, true, false},
+    {core_unit_type::kGroupBox, true, false, false},     {core_unit_type::kLabel, true, false, false},
+    {core_unit_type::kButton, true, false, true},        {core_unit_type::kComboBox, true, false, false},
+    {core_unit_type::kProgressBar, false, false, false}, {core_unit_type::kSliderBar, false, false, false},
+    {core_unit_type::kCommonDialog, true, false, false},
 };
 
 TEST(CoreUnitTypes, EveryTypeOffersItsOperations) {
@@ -226,8 +226,8 @@ TEST(CoreUnitTypes, ComboBoxRows) {
 }
 
 TEST(CoreUnitTypes, ProgressAndSliderBarRows) {
-  ExpectRow(core_unit_type::kProcessBar, 8, pt::kPickList, 0x8000);
-  ExpectRow(core_unit_type::kProcessBar, 13, pt::kInteger, 0x8000);
+  ExpectRow(core_unit_type::kProgressBar, 8, pt::kPickList, 0x8000);
+  ExpectRow(core_unit_type::kProgressBar, 13, pt::kInteger, 0x8000);
   ExpectRow(core_unit_type::kSliderBar, 10, pt::kPickList, 0x8000);
   ExpectRow(core_unit_type::kSliderBar, 11, pt::kInteger, 0x8001);
   ExpectRow(core_unit_type::kSliderBar, 12, pt::kLogical, 0x8000);
@@ -236,7 +236,7 @@ TEST(CoreUnitTypes, ProgressAndSliderBarRows) {
 }
 
 TEST(CoreUnitTypes, CommonDialogRows) {
-  uint32_t code = core_unit_type::kCommonDlg;
+  uint32_t code = core_unit_type::kCommonDialog;
   ExpectRow(code, 8, pt::kPickList, 0x8002);
   ExpectRow(code, 12, pt::kInteger, 0x8001);
   ExpectRow(code, 19, pt::kLogical, 0x8002);

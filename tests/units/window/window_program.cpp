@@ -49,7 +49,6 @@ constexpr uint32_t kEditA = 0x16010001, kEditB = 0x16010002, kEditDisabled = 0x1
                    kOkButton = 0x16010005, kSaveButton = 0x16010006, kEditNoStop = 0x16010007;
 constexpr uint32_t kLabel = 0x16010008;
 constexpr uint32_t kDialog = 0x52010002, kDialogOwnUnit = 0x06020000;
-constexpr int kBorderIndex = 9, kStartPositionIndex = 18;
 
 std::wstring scenario;
 std::wstring recordPath;
@@ -84,8 +83,8 @@ int64_t OnCreated(const EventArguments&) {
   if (DestroysOnClose()) PostMessageW(WindowHandle(), WM_CLOSE, 0, 0);
   if (Scenario(L"destroy-on-recreate")) {
     PostMessageW(WindowHandle(), WM_CLOSE, 0, 0);
-    constexpr int kMultiline = 14;  // the test edit re-creates its control to take it
-    vx::HelperTable().writeUnitProperty(kWindow, kEditA, kMultiline, -1, 1, 0);
+    // The test edit re-creates its control to take it.
+    vx::HelperTable().writeUnitProperty(kWindow, kEditA, vx::test::test_edit_property::kMultiline, -1, 1, 0);
     Record("recreate-returned");
   }
   return 0;
@@ -294,11 +293,11 @@ int Entry(const vx::RuntimeHelperTable* rt) {
     Record("iconic " + std::to_string(IsIconic(WindowHandle()) != 0));
   }
   if (scenario == L"properties") {
-    Record("start " + std::to_string(rt->readUnitProperty(kWindow, kOwnUnit, kStartPositionIndex, -1)));
-    rt->writeUnitProperty(kWindow, kOwnUnit, kBorderIndex, -1, 9, 0);
-    Record("border " + std::to_string(rt->readUnitProperty(kWindow, kOwnUnit, kBorderIndex, -1)));
-    rt->writeUnitProperty(kWindow, kOwnUnit, kBorderIndex, -1, static_cast<uint32_t>(-1), 0xFFFFFFFF);
-    Record("border " + std::to_string(rt->readUnitProperty(kWindow, kOwnUnit, kBorderIndex, -1)));
+    Record("start " + std::to_string(rt->readUnitProperty(kWindow, kOwnUnit, vx::window_property::kStartPosition, -1)));
+    rt->writeUnitProperty(kWindow, kOwnUnit, vx::window_property::kBorder, -1, 9, 0);
+    Record("border " + std::to_string(rt->readUnitProperty(kWindow, kOwnUnit, vx::window_property::kBorder, -1)));
+    rt->writeUnitProperty(kWindow, kOwnUnit, vx::window_property::kBorder, -1, static_cast<uint32_t>(-1), 0xFFFFFFFF);
+    Record("border " + std::to_string(rt->readUnitProperty(kWindow, kOwnUnit, vx::window_property::kBorder, -1)));
   }
   if (scenario == L"modal") {
     vx::LoadWindowRequest request = {kDialog, nullptr, vx::load_mode::kModal};

@@ -23,8 +23,7 @@ namespace {
 
 constexpr uint32_t kWindow = 0x52010001;
 constexpr uint32_t kOwnUnit = 0x06010000;
-constexpr int kCaption = 8, kBackColour = 10, kControlBox = 15, kStartPosition = 18, kMovable = 19, kShape = 28,
-              kAlwaysOnTop = 29;
+using namespace window_property;
 
 class WindowUnitTest : public test::ProgramFixture {
  protected:
