@@ -3,19 +3,14 @@
 // refuses the others' quickly, and the recognition target reads them all).
 #include <png.h>
 
-#include <cstdio>
-#include <string>
 #include <vector>
 
+#include "fuzz/seed_corpus.h"
 #include "tests/pictures/sample_pictures.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: picture_seeds <corpus directory>\n");
-    return 2;
-  }
   using namespace vx::test;
-  std::vector<std::vector<uint8_t>> seeds;
+  vx::fuzz::Seeds seeds;
   for (uint16_t bits : {1, 4, 8, 24, 32}) seeds.push_back(SampleBmp(bits, 5, 3));
   seeds.push_back(SampleBmp(24, 3, -2));
   seeds.push_back(SampleGif(5, 3));
@@ -32,11 +27,5 @@ int main(int argc, char** argv) {
   seeds.push_back(SampleJpeg(9, 9, true, false));
   seeds.push_back(SampleJpeg(9, 9, false, true));
 
-  for (size_t i = 0; i < seeds.size(); ++i) {
-    const std::string path = std::string(argv[1]) + "/seed" + std::to_string(i);
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file || std::fwrite(seeds[i].data(), 1, seeds[i].size(), file) != seeds[i].size()) return 1;
-    std::fclose(file);
-  }
-  return 0;
+  return vx::fuzz::WriteSeedCorpus(argc, argv, seeds);
 }

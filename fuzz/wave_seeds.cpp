@@ -1,16 +1,11 @@
 // Writes the WAV fuzzer's seed corpus into the directory given: images with their
 // chunks in either order, padded odd chunks, a cut data chunk and extra format bytes.
-#include <cstdio>
-#include <string>
 #include <vector>
 
+#include "fuzz/seed_corpus.h"
 #include "tests/sound/sound_images.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: wave_seeds <corpus directory>\n");
-    return 2;
-  }
   using vx::test::PcmFormat;
   using vx::test::RiffWave;
   const std::vector<uint8_t> samples = vx::test::SampleBytes({0, 1000, -1000, 2000, -2000, 0});
@@ -18,18 +13,12 @@ int main(int argc, char** argv) {
   const std::vector<uint8_t> extensible = {0xFE, 0xFF, 2,  0, 0x22, 0x56, 0, 0,    0x88, 0x58, 1,    0,   4, 0,
                                            16,   0,    22, 0, 16,   0,    3, 0,    0,    0,    1,    0,   0, 0,
                                            0,    0,    16, 0, 0x80, 0,    0, 0xAA, 0,    0x38, 0x9B, 0x71};
-  const std::vector<std::vector<uint8_t>> seeds = {
+  const vx::fuzz::Seeds seeds = {
       vx::test::PcmWave({0, 100, -100, 200}, 22050),
       RiffWave({{"data", samples}, {"fmt ", PcmFormat(2, 44100, 16)}}),
       RiffWave({{"LIST", odd}, {"fmt ", PcmFormat(1, 8000, 8)}, {"data", odd}}),
       RiffWave({{"fmt ", PcmFormat(1, 11025, 16)}, {"data", samples, 4000}}),
       RiffWave({{"fmt ", extensible}, {"data", samples}}),
   };
-  for (size_t i = 0; i < seeds.size(); ++i) {
-    const std::string path = std::string(argv[1]) + "/seed" + std::to_string(i);
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file || std::fwrite(seeds[i].data(), 1, seeds[i].size(), file) != seeds[i].size()) return 1;
-    std::fclose(file);
-  }
-  return 0;
+  return vx::fuzz::WriteSeedCorpus(argc, argv, seeds);
 }

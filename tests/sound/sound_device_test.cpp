@@ -10,10 +10,11 @@
 #include "runtime/framework/archive_writer.h"
 #include "sound/background_music.h"
 #include "sound/wave_player.h"
-#include "tests/sound/handle_count.h"
 #include "tests/sound/heard_sound.h"
 #include "tests/sound/sound_images.h"
 #include "tests/speech/sink_recording.h"
+#include "tests/support/handle_count.h"
+#include "tests/support/wait_for.h"
 
 namespace vx::test {
 namespace {
@@ -23,15 +24,6 @@ constexpr size_t kSameLength = kSinkRate / 500;
 constexpr double kSameSound = 0.99;
 // What the sink may still hold after a player has finished.
 constexpr DWORD kSinkLatency = 400;
-
-bool WaitFor(const std::function<bool()>& done, DWORD milliseconds) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > milliseconds) return false;
-    Sleep(5);
-  }
-  return true;
-}
 
 const std::vector<int16_t> kTone = SweepThenSilence(0.4, 0);
 const std::vector<int16_t> kToneAndRest = SweepThenSilence(0.25, 0.25);

@@ -10,9 +10,10 @@
 #include "sound/midi_player.h"
 #include "sound/wave_player.h"
 #include "tests/sound/fake_devices.h"
-#include "tests/sound/handle_count.h"
 #include "tests/sound/heard_sound.h"
 #include "tests/sound/sound_images.h"
+#include "tests/support/handle_count.h"
+#include "tests/support/wait_for.h"
 
 namespace vx {
 
@@ -22,15 +23,6 @@ bool operator==(const StreamEvent& a, const StreamEvent& b) {
 
 namespace test {
 namespace {
-
-bool WaitFor(const std::function<bool()>& done, DWORD milliseconds) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > milliseconds) return false;
-    Sleep(5);
-  }
-  return true;
-}
 
 // Eight seconds: more than the 20 buffers hold.
 const std::vector<uint8_t> kLongWave = PcmWave(std::vector<int16_t>(8 * kSinkRate), kSinkRate);

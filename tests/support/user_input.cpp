@@ -23,8 +23,26 @@ INPUT KeyInput(WORD key, bool up) {
   return input;
 }
 
+std::vector<INPUT> CharacterInputs(std::u16string_view text) {
+  std::vector<INPUT> inputs;
+  for (char16_t c : text) {
+    for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+      INPUT input = {};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wScan = c;
+      input.ki.dwFlags = KEYEVENTF_UNICODE | up;
+      inputs.push_back(input);
+    }
+  }
+  return inputs;
+}
+
+void SendInputs(std::span<const INPUT> inputs) {
+  SendInput(static_cast<UINT>(inputs.size()), const_cast<INPUT*>(inputs.data()), sizeof(INPUT));
+}
+
 void SendOneInput(INPUT input) {
-  SendInput(1, &input, sizeof input);
+  SendInputs({&input, 1});
   PumpFor(30);
 }
 
@@ -59,7 +77,11 @@ POINT ScreenCentre(HWND window, RECT client) {
   return centre;
 }
 
-void MoveMouseTo(POINT screen) { SendOneInput(MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)); }
+void MoveMouseTo(POINT screen) {
+  SendOneInput(MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen));
+  POINT now = {};
+  PumpUntil([&] { return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y; }, 1000);
+}
 
 void ClickAt(POINT screen) {
   MoveMouseTo(screen);

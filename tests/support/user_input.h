@@ -7,7 +7,9 @@
 #include <windows.h>
 
 #include <functional>
+#include <span>
 #include <string_view>
+#include <vector>
 
 namespace vx::test {
 
@@ -24,9 +26,14 @@ POINT ScreenCentre(HWND window, RECT client);
 // One key or mouse input as SendInput takes it; absolute mouse points are screen pixels.
 INPUT KeyInput(WORD key, bool up);
 INPUT MouseInput(DWORD flags, POINT screen = {}, DWORD data = 0);
+// Characters as an input method gives them (any text, one key press each).
+std::vector<INPUT> CharacterInputs(std::u16string_view text);
+// Sends the inputs in one go; the caller lets them arrive.
+void SendInputs(std::span<const INPUT> inputs);
 // Sends the one input and gives it time to arrive.
 void SendOneInput(INPUT input);
 
+// Moves the mouse and waits until the system has it there.
 void MoveMouseTo(POINT screen);
 void ClickAt(POINT screen);
 // Presses the left button at `from`, moves there in steps and lets go at `to`.

@@ -303,26 +303,6 @@ std::vector<Row> RowsFor(int style) {
 
 // ---- driving the program ----
 
-void SendMouse(DWORD flags, POINT screen = {}) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  SendInput(1, &input, sizeof input);
-  Sleep(30);
-}
-
-// Moves the mouse and waits until the system has it there.
-void MoveMouse(POINT screen) {
-  SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen);
-  POINT now = {};
-  for (DWORD start = GetTickCount();
-       GetCursorPos(&now) && (now.x != screen.x || now.y != screen.y) && GetTickCount() - start < 1000;) {
-    Sleep(10);
-  }
-}
-
 POINT OnScreen(HWND window, POINT client) {
   ClientToScreen(window, &client);
   return client;
@@ -352,10 +332,10 @@ class ControlLook : public ::testing::Test {
     window_ = program_->WaitForWindow(fx::kWindowClass);
     ASSERT_NE(window_, nullptr);
     ASSERT_TRUE(test::FocusWindow(window_));
-    MoveMouse(Background());
+    test::MoveMouseTo(Background());
   }
   void TearDown() override {
-    SendMouse(MOUSEEVENTF_LEFTUP);
+    test::SendOneInput(test::MouseInput(MOUSEEVENTF_LEFTUP));
     if (window_ && IsWindow(window_)) PostMessageW(window_, WM_CLOSE, 0, 0);
     if (program_) program_->WaitForExit(5000);
   }
@@ -381,8 +361,8 @@ class ControlLook : public ::testing::Test {
   // Presses the left button over the button and keeps it down, once the button
   // reports itself pushed.
   void PressAndHold(int id) const {
-    MoveMouse(CentreOf(id));
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    test::MoveMouseTo(CentreOf(id));
+    test::SendOneInput(test::MouseInput(MOUSEEVENTF_LEFTDOWN));
     for (DWORD start = GetTickCount();
          !(SendMessageW(Control(id), BM_GETSTATE, 0, 0) & BST_PUSHED) && GetTickCount() - start < 1000;) {
       Sleep(10);
@@ -397,12 +377,12 @@ TEST_F(ControlLook, EachKindShowsEachStateInEachStyle) {
   for (int style : {1, 2, 3}) {
     ASSERT_TRUE(SwitchTo(style));
     for (const Row& row : RowsFor(style)) {
-      if (row.drive == Drive::kHover) MoveMouse(CentreOf(row.id));
+      if (row.drive == Drive::kHover) test::MoveMouseTo(CentreOf(row.id));
       if (row.drive == Drive::kFocus) Ask(fx::kFocus, row.id);
       for (const std::string& unseen : Unseen(Control(row.id), row.probes)) {
         ADD_FAILURE() << "style " << style << ", " << row.what << ": " << unseen;
       }
-      MoveMouse(Background());
+      test::MoveMouseTo(Background());
       Ask(fx::kFocus, fx::kListBox);  // a control the look leaves alone
     }
   }
@@ -426,21 +406,21 @@ TEST_F(ControlLook, APressedAndFocusedButtonShowsThePressedRim) {
     EXPECT_EQ(test::FocusOf(window_), Control(fx::kPush)) << "style " << style;
     EXPECT_TRUE(Shows(Control(fx::kPush), {At(55, 2, pressedRim.first, 0), At(55, -3, pressedRim.second, 0)}))
         << "style " << style;
-    SendMouse(MOUSEEVENTF_LEFTUP);
-    MoveMouse(Background());
+    test::SendOneInput(test::MouseInput(MOUSEEVENTF_LEFTUP));
+    test::MoveMouseTo(Background());
   }
 }
 
 TEST_F(ControlLook, HoveringWithTheLeftButtonHeldDoesNotLightAButton) {
   const POINT besideButton = OnScreen(window_, {65, 44});  // between the first two rows
-  MoveMouse(besideButton);
-  SendMouse(MOUSEEVENTF_LEFTDOWN);
-  MoveMouse(CentreOf(fx::kPush));
+  test::MoveMouseTo(besideButton);
+  test::SendOneInput(test::MouseInput(MOUSEEVENTF_LEFTDOWN));
+  test::MoveMouseTo(CentreOf(fx::kPush));
   Sleep(300);
   EXPECT_EQ(RimOf(Control(fx::kPush)).first, kNormalRim.top) << "not hot while the button is held";
-  SendMouse(MOUSEEVENTF_LEFTUP);
-  MoveMouse(besideButton);
-  MoveMouse(CentreOf(fx::kPush));
+  test::SendOneInput(test::MouseInput(MOUSEEVENTF_LEFTUP));
+  test::MoveMouseTo(besideButton);
+  test::MoveMouseTo(CentreOf(fx::kPush));
   EXPECT_TRUE(Shows(Control(fx::kPush), {At(55, 2, kHotRim.top)})) << "hot once it is released";
 }
 
@@ -452,23 +432,23 @@ TEST_F(ControlLook, AnUpDownRepaintsWhenTheMouseCrossesItsMiddleAndNotBefore) {
   HWND upDown = Control(fx::kUpDownVertical);
   ASSERT_TRUE(Shows(upDown, {At(0, 0, kFrameOf[3], 0)})) << "the look is on screen";
   const COLORREF normal = ScreenShot(upDown).At(10, 19), marker = RGB(255, 0, 255);
-  MoveMouse(OnScreen(upDown, {10, 8}));
+  test::MoveMouseTo(OnScreen(upDown, {10, 8}));
   ASSERT_TRUE(Shows(upDown, {NotAt(10, 19, normal), At(10, 38, normal, 0)})) << "upper half hot";
   const COLORREF hot = ScreenShot(upDown).At(10, 19);
 
   Ask(fx::kMark, fx::kUpDownVertical, MAKELPARAM(10, 30));
   ASSERT_TRUE(Shows(upDown, {At(10, 30, marker, 0)}));
-  MoveMouse(OnScreen(upDown, {10, 12}));
+  test::MoveMouseTo(OnScreen(upDown, {10, 12}));
   Sleep(300);
   EXPECT_TRUE(Shows(upDown, {At(10, 30, marker, 0)}, 0)) << "no repaint inside the upper half";
 
-  MoveMouse(OnScreen(upDown, {10, 28}));
+  test::MoveMouseTo(OnScreen(upDown, {10, 28}));
   EXPECT_TRUE(Shows(upDown, {At(10, 19, normal, 0), At(10, 38, hot, 0), NotAt(10, 30, marker)}))
       << "repainted at the crossing, the lower half hot";
 
   Ask(fx::kMark, fx::kUpDownVertical, MAKELPARAM(10, 10));
   ASSERT_TRUE(Shows(upDown, {At(10, 10, marker, 0)}));
-  MoveMouse(OnScreen(upDown, {10, 33}));
+  test::MoveMouseTo(OnScreen(upDown, {10, 33}));
   Sleep(300);
   EXPECT_TRUE(Shows(upDown, {At(10, 10, marker, 0)}, 0)) << "no repaint inside the lower half";
 }

@@ -12,6 +12,7 @@
 #include "runtime/message_pump.h"
 #include "runtime/property_access.h"
 #include "tests/support/program_fixture.h"
+#include "tests/support/user_input.h"
 #include "units/edit_box/edit_box_data.h"
 #include "units/unit_types/core_unit_types.h"
 #include "units/window/window_data.h"
@@ -87,41 +88,20 @@ class EditBox : public test::ProgramFixture {
       Sleep(5);
     }
   }
+  // Input through the runtime's own message handling, as the program gets it.
   static void Type(std::u16string_view text) {
-    std::vector<INPUT> inputs;
-    for (char16_t c : text) {
-      for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wScan = c;
-        input.ki.dwFlags = KEYEVENTF_UNICODE | up;
-        inputs.push_back(input);
-      }
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    test::SendInputs(test::CharacterInputs(text));
     Pump();
   }
   static void Press(WORD key) {
-    INPUT inputs[2] = {};
-    for (INPUT& input : inputs) {
-      input.type = INPUT_KEYBOARD;
-      input.ki.wVk = key;
-    }
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, inputs, sizeof(INPUT));
+    test::SendInputs(std::vector{test::KeyInput(key, false), test::KeyInput(key, true)});
     Pump();
   }
   static void Click(POINT screen) {
-    INPUT inputs[3] = {};
-    for (INPUT& input : inputs) {
-      input.type = INPUT_MOUSE;
-      input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-      input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    }
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-    SendInput(3, inputs, sizeof(INPUT));
+    constexpr DWORD kAt = MOUSEEVENTF_ABSOLUTE;
+    test::SendInputs(std::vector{test::MouseInput(MOUSEEVENTF_MOVE | kAt, screen),
+                                 test::MouseInput(MOUSEEVENTF_LEFTDOWN | kAt, screen),
+                                 test::MouseInput(MOUSEEVENTF_LEFTUP | kAt, screen)});
     Pump();
   }
   // The spin control beside the box: its up or down arrow.

@@ -88,14 +88,7 @@ class SimpleUnitsUser : public ::testing::Test {
 
   void ClickAt(POINT client) {
     ClientToScreen(window_, &client);
-    INPUT input[3] = {};
-    for (INPUT& i : input) i.type = INPUT_MOUSE;
-    input[0].mi.dx = MulDiv(client.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input[0].mi.dy = MulDiv(client.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(3, input, sizeof(INPUT));
+    test::ClickAt(client);
     Sleep(200);
   }
   HWND ChildAt(POINT client) const { return ChildWindowFromPoint(window_, client); }

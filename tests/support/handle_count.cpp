@@ -1,4 +1,4 @@
-#include "tests/sound/handle_count.h"
+#include "tests/support/handle_count.h"
 
 #include <windows.h>
 
