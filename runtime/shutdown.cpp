@@ -10,6 +10,7 @@
 #include "runtime/helper_operations.h"
 #include "runtime/runtime_notify.h"
 #include "runtime/runtime_state.h"
+#include "sound/background_music.h"
 
 namespace vx {
 
@@ -46,6 +47,7 @@ void RunCleanup(int exitCode, ExitRoutines routines) {
   ReleaseDllCommands();
   ForgetConstantBlock();
   DestroyProgramIcons();
+  StopBackgroundSound();
   if (rt.hiddenOwner) {
     DestroyWindow(static_cast<HWND>(rt.hiddenOwner));
     rt.hiddenOwner = nullptr;

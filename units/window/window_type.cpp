@@ -20,8 +20,10 @@ constexpr PropertyRow<W> kRows[] = {
     {P::kBackPicture, "BackPicture", pt::kPicture, kPlain, &D::backPicture, {}, Effect::kRepaint},
     {P::kPictureMode, "PictureMode", pt::kPickList, kQualifier, &D::pictureMode, PickList(4),
      InPlace(&W::ApplyPictureMode)},
-    {P::kBackgroundMusic, "BackgroundMusic", pt::kSound, kPlain, &D::backgroundMusic},
-    {P::kMusicPlayMode, "MusicPlayMode", pt::kPickList, kQualifier, &D::musicPlayMode, PickList(3)},
+    // The music starts once the window is made, with the play mode stored with it.
+    {P::kBackgroundMusic, "BackgroundMusic", pt::kSound, kPlain, &D::backgroundMusic, {}, Call(&W::PlayMusic)},
+    {P::kMusicPlayMode, "MusicPlayMode", pt::kPickList, kQualifier, &D::musicPlayMode, PickList(3),
+     InPlace(&W::PlayMusic)},
     {P::kControlBox, "ControlBox", pt::kLogical, kPlain, &D::controlBox, {}, InPlace(&W::ApplyFrame)},
     {P::kMaxButton, "MaxButton", pt::kLogical, kQualifier, &D::maxButton, {}, InPlace(&W::ApplyFrame)},
     {P::kMinButton, "MinButton", pt::kLogical, kQualifier, &D::minButton, {}, InPlace(&W::ApplyFrame)},

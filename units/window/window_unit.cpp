@@ -174,6 +174,16 @@ int32_t WindowUnit::ApplyAlwaysOnTop(WindowUnit& unit, const RawPropertyValue& v
   return 0;
 }
 
+int32_t WindowUnit::PlayMusic(WindowUnit& unit, const RawPropertyValue&) {
+  const Bytes& music = unit.data_.backgroundMusic;
+  if (unit.designFlag() == 0) {
+    unit.music_.Start(music.data(), music.size(), unit.data_.musicPlayMode);  // stops what played first
+  } else {
+    unit.music_.Stop();
+  }
+  return 0;
+}
+
 WindowUnitList WindowUnit::Units() const { return CoreLibraryLink().WindowUnits(windowId()); }
 
 // Every event below may run a handler that destroys this window: the object

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "runtime/framework/window_units.h"
+#include "sound/background_music.h"
 #include "units/unit_base/background_colour.h"
 #include "units/unit_base/data_unit.h"
 #include "units/window/window_data.h"
@@ -36,6 +37,9 @@ class WindowUnit : public DataUnit<WindowData> {
   static int32_t ApplyMovable(WindowUnit& unit, const RawPropertyValue& value);
   static int32_t ApplyShape(WindowUnit& unit, const RawPropertyValue& value);
   static int32_t ApplyAlwaysOnTop(WindowUnit& unit, const RawPropertyValue& value);
+  // The background music stopped, then played by its play mode; never while the
+  // window is being designed.
+  static int32_t PlayMusic(WindowUnit& unit, const RawPropertyValue& value);
   // StartPosition as it reads: 2 minimised, 3 maximised, else 0.
   static bool ReadStartPosition(WindowUnit& unit, RawPropertyValue& value);
 
@@ -76,6 +80,7 @@ class WindowUnit : public DataUnit<WindowData> {
   bool embedded_ = false;
   bool firstActivated_ = false;
   bool helpOpen_ = false;
+  BackgroundMusic music_;  // stops when the window goes
   HWND lastFocus_ = nullptr;
 };
 
