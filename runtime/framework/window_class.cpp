@@ -2,20 +2,20 @@
 
 namespace vx {
 
-std::optional<WNDPROC> EnsureWindowClass(const WindowClassSpec& spec) {
+std::optional<WNDPROC> EnsureWindowClass(const WindowClassInfo& info) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSW existing;
-  if (GetClassInfoW(instance, spec.name, &existing)) return existing.lpfnWndProc;
+  if (GetClassInfoW(instance, info.name, &existing)) return existing.lpfnWndProc;
   WNDCLASSW windowClass = {};
-  windowClass.style = spec.style;
-  windowClass.lpfnWndProc = spec.procedure;
+  windowClass.style = info.style;
+  windowClass.lpfnWndProc = info.procedure;
   windowClass.hInstance = instance;
-  windowClass.hCursor = spec.arrowCursor ? LoadCursorW(nullptr, IDC_ARROW) : nullptr;
-  windowClass.hbrBackground = spec.background;
-  windowClass.lpszClassName = spec.name;
-  if (RegisterClassW(&windowClass)) return spec.procedure;
+  windowClass.hCursor = info.arrowCursor ? LoadCursorW(nullptr, IDC_ARROW) : nullptr;
+  windowClass.hbrBackground = info.background;
+  windowClass.lpszClassName = info.name;
+  if (RegisterClassW(&windowClass)) return info.procedure;
   // Another thread may have registered it since the look-up.
-  if (GetClassInfoW(instance, spec.name, &existing)) return existing.lpfnWndProc;
+  if (GetClassInfoW(instance, info.name, &existing)) return existing.lpfnWndProc;
   return std::nullopt;
 }
 

@@ -7,7 +7,7 @@
 
 namespace vx {
 
-struct WindowClassSpec {
+struct WindowClassInfo {
   const wchar_t* name;
   WNDPROC procedure;
   UINT style = 0;
@@ -18,6 +18,6 @@ struct WindowClassSpec {
 // Registers the class in this module unless a class of that name is there already.
 // The window procedure of the class now there (another one when the name was taken
 // before), or nothing when it could not be registered.
-std::optional<WNDPROC> EnsureWindowClass(const WindowClassSpec& spec);
+std::optional<WNDPROC> EnsureWindowClass(const WindowClassInfo& info);
 
 }  // namespace vx

@@ -17,7 +17,7 @@ constexpr int32_t kHelp = 3;
 }  // namespace dialog_type
 
 // No background brush, so nothing is ever painted.
-constexpr WindowClassSpec kDialogClass = {kClassName, WindowObject::FrameworkWindowProc, CS_DBLCLKS};
+constexpr WindowClassInfo kDialogClass = {kClassName, WindowObject::FrameworkWindowProc, CS_DBLCLKS};
 
 }  // namespace
 

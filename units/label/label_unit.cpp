@@ -17,7 +17,7 @@ constexpr wchar_t kLabelClassName[] = L"_VX_Label";
 
 // Redrawn whole when resized, double clicks, the arrow, no background brush (the
 // label paints every pixel itself).
-constexpr WindowClassSpec kLabelClass = {kLabelClassName, WindowObject::FrameworkWindowProc,
+constexpr WindowClassInfo kLabelClass = {kLabelClassName, WindowObject::FrameworkWindowProc,
                                          CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS};
 
 // The shared border styles 0..5; the gradient frame (6) is painted, not a style.
