@@ -10,6 +10,7 @@
 #include <clocale>
 #include <cwctype>
 #include <mutex>
+#include <new>
 
 #include "speech/platform/espeak/fair_lock.h"
 #include "speech/platform/espeak/spoken_text.h"
@@ -35,15 +36,22 @@ struct Synthesis {
   const std::atomic<bool>* stop;
   std::vector<int16_t>* pcm;
   bool stopped = false;
+  bool outOfMemory = false;
 };
 
+// Called from inside eSpeak's C code, which no exception may cross.
 int OnSynthesis(short* samples, int count, espeak_EVENT* events) {
   auto* synthesis = static_cast<Synthesis*>(events->user_data);
   if (*synthesis->stop) {
     synthesis->stopped = true;
     return 1;  // eSpeak abandons the piece
   }
-  if (samples && count > 0) synthesis->pcm->insert(synthesis->pcm->end(), samples, samples + count);
+  try {
+    if (samples && count > 0) synthesis->pcm->insert(synthesis->pcm->end(), samples, samples + count);
+  } catch (const std::bad_alloc&) {
+    synthesis->outOfMemory = true;
+    return 1;
+  }
   return 0;
 }
 
@@ -124,6 +132,7 @@ bool Synthesize(std::string_view utf8, const char* voiceName, int wordsPerMinute
   std::string text(utf8);
   espeak_ERROR result = espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
                                      espeakCHARS_UTF8 | espeakENDPAUSE, nullptr, &synthesis);
+  if (synthesis.outOfMemory) throw std::bad_alloc();
   return result == EE_OK && !synthesis.stopped;
 }
 

@@ -30,7 +30,8 @@ bool Initialize(const std::wstring& dataFolder);
 // Speaks one piece of UTF-8 text with an eSpeak voice ("cmn", "en") at that speed
 // and appends its audio to pcm, the piece's last clause followed by its pause. The
 // voice is loaded only when it is not the one loaded last. False when stop was set
-// before or during the piece, or eSpeak failed.
+// before or during the piece, or eSpeak failed; std::bad_alloc when the audio
+// found no memory.
 bool Synthesize(std::string_view utf8, const char* voiceName, int wordsPerMinute, const std::atomic<bool>& stop,
                 std::vector<int16_t>* pcm);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <new>
 #include <optional>
 
 #include "speech/platform/espeak/audio_speed.h"
@@ -222,7 +223,12 @@ void EspeakVoice::RunSynthesis() {
       currentOutput_->SetPaused(paused_);
     }
     RaiseEvent(kEventStartInputStream, item.streamNumber);
-    HRESULT outcome = SpeakItem(item);
+    HRESULT outcome;
+    try {
+      outcome = SpeakItem(item);
+    } catch (const std::bad_alloc&) {
+      outcome = E_OUTOFMEMORY;  // the rest of the item is dropped; what was made is played
+    }
     // What was made is played out or stored, unless the item was stopped.
     if (!stopCurrent_ && !item.output->Finish(stopCurrent_) && SUCCEEDED(outcome)) outcome = E_FAIL;
     if (stopCurrent_) {
