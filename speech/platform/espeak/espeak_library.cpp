@@ -114,7 +114,7 @@ bool SynthesizeTurn(const std::vector<std::string>& pieces, size_t first, const 
                     const std::atomic<bool>& stop, std::vector<std::vector<int16_t>>* made) {
   made->clear();
   std::lock_guard<FairLock> lock(LibraryLock());
-  if (initializedFolder.empty()) return false;
+  if (initializedFolder.empty() || stop) return false;
   if (loadedVoice != voiceName) {
     loadedVoice.clear();
     if (espeak_SetVoiceByName(voiceName) != EE_OK) return false;
