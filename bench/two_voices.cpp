@@ -36,11 +36,11 @@ std::wstring Repeated(const std::wstring& passage, size_t length) {
 const std::wstring kMandarin = Repeated(
     L"春天来了，花都开了，小鸟在树上唱歌。今天天气很好，我们一起去公园散步吧。"
     L"公园里有很多人，有的在跑步，有的在打太极拳，还有的在湖边钓鱼。",
-    1000);
+    3000);
 const std::wstring kEnglish = Repeated(
     L"Spring has come and the flowers are out. The birds are singing in the trees. "
     L"The weather is fine today, so let us take a walk in the park together. ",
-    3000);
+    9000);
 
 [[noreturn]] void Fail(const char* what) {
   std::fprintf(stderr, "two-voices: %s\n", what);
