@@ -13,6 +13,7 @@
 #include "app/reader_libraries.h"
 #include "app/reader_state.h"
 #include "app/reader_window.h"
+#include "app/toggle_order.h"
 #include "commands/control_look/set_control_look.h"
 #include "commands/core/core_commands.h"
 #include "commands/core/expression.h"
@@ -35,16 +36,31 @@ namespace {
 using vx::MDATA;
 namespace unit = reader_unit;
 
-// The thread routines of the start/pause button: each only calls the speech
-// object's method and ends.
+ToggleOrder& Toggles() {
+  static ToggleOrder order;
+  return order;
+}
+
+// The thread routines of the start/pause button: each calls the speech object's
+// method in its click's turn, and ends.
 DWORD WINAPI PauseWorker(void*) {
-  CallSpeech(vx::SpeechPauseSpeaking);
+  Toggles().Act(ToggleOrder::kPause, [] { CallSpeech(vx::SpeechPauseSpeaking); });
   return 0;
 }
 
 DWORD WINAPI ResumeWorker(void*) {
-  CallSpeech(vx::SpeechResumeSpeaking);
+  Toggles().Act(ToggleOrder::kResume, [] { CallSpeech(vx::SpeechResumeSpeaking); });
   return 0;
+}
+
+// Starts the click's routine on a thread of its own, which fills in the handle
+// variable. Without a thread the routine runs here, still in the click's turn.
+void StartToggle(ToggleOrder::Kind kind, LPTHREAD_START_ROUTINE routine, const MDATA& handleVariable) {
+  Toggles().TakeTurn(kind);
+  MDATA started =
+      CallLibrary(kThreadLibrary, vx::StartThreadCommand,
+                  {Pointer(reinterpret_cast<void*>(routine), vx::type::kSubroutine), Omitted(), handleVariable});
+  if (started.intValue == 0) routine(nullptr);
 }
 
 int64_t Truncate(double value) { return vx::TruncateToInt64(value); }
@@ -134,13 +150,11 @@ int64_t OnStartPauseClicked(const vx::EventArguments&) {
   if (state.speechState == kStreamStarted) {
     if ((state.pausedFlag & 1) == 0) {
       state.pausedFlag = 1;
-      CallLibrary(kThreadLibrary, vx::StartThreadCommand,
-                  {Pointer(reinterpret_cast<void*>(&PauseWorker), vx::type::kSubroutine), Omitted(), handleVariable});
+      StartToggle(ToggleOrder::kPause, &PauseWorker, handleVariable);
       WriteText(unit::kStartPauseButton, vx::button_property::kCaption, Constants().startCaption);
     } else {
       state.pausedFlag = 0;
-      CallLibrary(kThreadLibrary, vx::StartThreadCommand,
-                  {Pointer(reinterpret_cast<void*>(&ResumeWorker), vx::type::kSubroutine), Omitted(), handleVariable});
+      StartToggle(ToggleOrder::kResume, &ResumeWorker, handleVariable);
       WriteText(unit::kStartPauseButton, vx::button_property::kCaption, Constants().pauseCaption);
     }
   } else {
@@ -151,6 +165,8 @@ int64_t OnStartPauseClicked(const vx::EventArguments&) {
   CallLibrary(kThreadLibrary, vx::CloseHandleCommand, {Integer(thread)});
   return 0;
 }
+
+void WaitForPauseAndResume() { Toggles().WaitUntilAllActed(); }
 
 int64_t OnStopClicked(const vx::EventArguments&) {
   CallSpeech(vx::SpeechStopSpeaking);

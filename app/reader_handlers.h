@@ -43,4 +43,8 @@ int64_t OnVoiceChosen(const vx::EventArguments& arguments);
 int64_t OnEditFocused(const vx::EventArguments& arguments);
 int64_t OnSpeechFeedback(const vx::EventArguments& arguments);  // (event code, ignored)
 
+// Returns once every pause and resume the start/pause button asked for was made;
+// the exit routine waits here before the speech object goes.
+void WaitForPauseAndResume();
+
 }  // namespace voxlet

@@ -18,9 +18,10 @@ namespace voxlet {
 namespace {
 
 // The exit routine: the speech object goes before the libraries are told the
-// program ends.
+// program ends, once no pause or resume routine can reach it any more.
 void ProgramExit() {
   ReaderGlobals& state = ReaderState();
+  WaitForPauseAndResume();
   CallSpeech(vx::SpeechDestroy);
   Runtime().free(state.speechUnit);
   state.speechUnit = nullptr;

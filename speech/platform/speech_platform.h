@@ -142,6 +142,10 @@ class SpeechPlatform {
   // cbSize extra bytes follow it in memory, as GetFormatBlock gives them.
   virtual HRESULT BindToFile(const wchar_t* path, int fileMode, const GUID& formatId, const WAVEFORMATEX& format,
                              uint64_t eventInterest, std::shared_ptr<OutputStream>* stream) = 0;
+  // A stream for SetOutput that keeps what is rendered into it in memory, for as
+  // long as the stream lives: a rendering that nobody hears.
+  virtual HRESULT CreateMemoryStream(const GUID& formatId, const WAVEFORMATEX& format,
+                                     std::shared_ptr<OutputStream>* stream) = 0;
   virtual HRESULT GetCategoryFromId(const wchar_t* categoryId, bool createIfMissing,
                                     std::unique_ptr<VoiceCategory>* category) = 0;
 };

@@ -20,8 +20,9 @@ std::unique_ptr<SpeechPlatform> ChooseSpeechPlatform(std::unique_ptr<SpeechPlatf
 
 // The platform can speak: a voice can be created and accepts the speech unit's
 // interest (a SAPI whose calls answer E_NOTIMPL, as Wine's stubs do, would say
-// nothing), and at least one voice is installed (a SAPI without voices would say
-// nothing either).
+// nothing), at least one voice is installed (a SAPI without voices would say
+// nothing either), and the voice renders a short text into memory (a registered
+// voice whose engine is missing or broken fails here).
 bool SpeechPlatformWorks(SpeechPlatform& platform);
 
 }  // namespace vx

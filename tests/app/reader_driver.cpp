@@ -78,7 +78,7 @@ std::vector<std::wstring> ComboItems(HWND combo) {
 
 int ComboSelection(HWND combo) { return static_cast<int>(Ask(combo, CB_GETCURSEL)); }
 
-Reader::Reader(const std::wstring& exe) : program_(exe, L"") {
+Reader::Reader(const std::wstring& exe, const std::wstring& arguments) : program_(exe, arguments) {
   window_ = program_.WaitForWindow(L"QRWindow");
   if (!window_) return;
   std::vector<HWND> labels = OfClass(window_, L"_VX_Label");  // 语音库, volume, rate
@@ -135,6 +135,24 @@ void Reader::Click(HWND control) {
   RECT client;
   GetClientRect(control, &client);
   ClickAt(ScreenCentre(control, client));
+}
+
+void Reader::ClickQuickly(HWND control, int times, bool close) {
+  ToFront();
+  RECT client;
+  GetClientRect(control, &client);
+  MoveMouseTo(ScreenCentre(control, client));
+  std::vector<INPUT> burst;
+  for (int i = 0; i < times; ++i) {
+    burst.push_back(MouseInput(MOUSEEVENTF_LEFTDOWN));
+    burst.push_back(MouseInput(MOUSEEVENTF_LEFTUP));
+  }
+  if (close) {
+    burst.insert(burst.end(),
+                 {KeyInput(VK_MENU, false), KeyInput(VK_F4, false), KeyInput(VK_F4, true), KeyInput(VK_MENU, true)});
+  }
+  SendInput(static_cast<UINT>(burst.size()), burst.data(), sizeof(INPUT));
+  PumpFor(100);
 }
 
 void Reader::Press(WORD key, WORD modifier) {

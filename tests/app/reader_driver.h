@@ -37,7 +37,7 @@ int ComboSelection(HWND combo);
 
 class Reader {
  public:
-  explicit Reader(const std::wstring& exe);
+  explicit Reader(const std::wstring& exe, const std::wstring& arguments = L"");
   HWND window() const { return window_; }
   const ReaderUnits& units() const { return units_; }
   // Whether every unit was found.
@@ -49,6 +49,9 @@ class Reader {
   HWND Focus() const;
 
   void Click(HWND control);
+  // Clicks the control that many times in one burst of input, as fast as input
+  // goes; with close, Alt+F4 follows in the same burst.
+  void ClickQuickly(HWND control, int times, bool close = false);
   // A key, with a modifier key held when one is given.
   void Press(WORD key, WORD modifier = 0);
   // Presses Tab until the control (or its edit field) has the focus.

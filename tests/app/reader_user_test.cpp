@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -35,12 +36,22 @@ const std::wstring kPassage =
 
 constexpr size_t kSinkRate = 22050;  // samples per second at the sink
 
+// How long the probe's pause takes, as with an engine whose pause waits for the
+// device: long against the time between two clicks, and against the time the
+// speech object takes to go at the exit.
+constexpr DWORD kSlowPause = 200;
+
 class ReaderUser : public ::testing::Test {
  protected:
-  void Open(const std::wstring& exe = kReleaseReader) {
-    reader_ = std::make_unique<Reader>(exe);
+  void Open(const std::wstring& exe = kReleaseReader, const std::wstring& arguments = L"") {
+    reader_ = std::make_unique<Reader>(exe, arguments);
     ASSERT_NE(reader_->window(), nullptr) << "no reader window showed";
     ASSERT_TRUE(reader_->Complete()) << "the window lacks some of its units";
+  }
+  // The reader with its probes (reader_probe.cpp): events named in the record, and
+  // the speech object's pause taking pauseDelay milliseconds.
+  void OpenProbe(const TempFile& record, DWORD pauseDelay = 0) {
+    Open(L"reader_probe.exe", L"\"" + record.path() + L"\" " + std::to_wstring(pauseDelay));
   }
   void TearDown() override {
     if (reader_ && reader_->window()) {
@@ -75,14 +86,15 @@ class ReaderUser : public ::testing::Test {
     return false;
   }
 
-  // A WAV file name in the temp folder that no file holds yet.
-  std::wstring FreshWav(const std::wstring& stem) {
+  // A file name in the temp folder that no file holds yet, removed at the end.
+  std::wstring FreshFile(const std::wstring& stem, const wchar_t* extension) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    files_.push_back(temp + stem + L"_" + std::to_wstring(GetCurrentProcessId()) + L".wav");
+    files_.push_back(temp + stem + L"_" + std::to_wstring(GetCurrentProcessId()) + extension);
     DeleteFileW(files_.back().c_str());
     return files_.back();
   }
+  std::wstring FreshWav(const std::wstring& stem) { return FreshFile(stem, L".wav"); }
   // 另存为, the name typed into the dialog, 保存; true once the window answers again.
   bool SaveAs(const std::wstring& path) {
     reader_->Click(u().saveAs);
@@ -94,6 +106,37 @@ class ReaderUser : public ::testing::Test {
     if (!reader_->TabTo(u().voiceCombo)) return false;
     reader_->Press(arrow);
     return PumpUntil([&] { return ComboSelection(u().voiceCombo) == expected; });
+  }
+  // The text rendered by the release folder's voxlet-say at that volume and rate.
+  WavFile SaidByVoxletSay(const std::wstring& text, int volume, int rate) {
+    std::wstring textFile = FreshFile(L"vx_say_text", L".txt"), wav = FreshWav(L"vx_say");
+    std::string utf8 = "\xEF\xBB\xBF" + std::string(text.size() * 3, '\0');
+    utf8.resize(3 + WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data() + 3,
+                                        static_cast<int>(text.size() * 3), nullptr, nullptr));
+    HANDLE file = CreateFileW(textFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
+    CloseHandle(file);
+    Program say(L"..\\release\\voxlet-say.exe", L"--volume " + std::to_wstring(volume) + L" --rate " +
+                                                    std::to_wstring(rate) + L" --wav \"" + wav + L"\" \"" + textFile +
+                                                    L"\"");
+    EXPECT_EQ(say.WaitForExit(60000), 0u) << "voxlet-say";
+    return ReadWav(wav);
+  }
+  // The screen's colour at a client point of the control, once it is `expected`
+  // (painting comes a little later), or whatever is there after a while.
+  static COLORREF PixelOnceShown(HWND control, POINT client, COLORREF expected) {
+    ClientToScreen(control, &client);
+    COLORREF colour = CLR_INVALID;
+    PumpUntil(
+        [&] {
+          HDC screen = GetDC(nullptr);
+          colour = GetPixel(screen, client.x, client.y);
+          ReleaseDC(nullptr, screen);
+          return colour == expected;
+        },
+        3000);
+    return colour;
   }
 
   SinkRecording sink_;
@@ -124,6 +167,27 @@ TEST_F(ReaderUser, StartsCentredWithTheInstructionsTheVoicesAndTheSettings) {
   EXPECT_FALSE(IsWindowVisible(u().dialogUnit));
   // Every tab order is 0, so the first unit of the template takes the focus.
   EXPECT_TRUE(PumpUntil([&] { return reader_->Focus() == u().startPause; })) << "the focus is elsewhere";
+  // The look of style 3 took the buttons over: inside the face-coloured edge, its frame.
+  RECT button;
+  GetClientRect(u().stop, &button);
+  EXPECT_EQ(PixelOnceShown(u().stop, {1, button.bottom / 2}, RGB(0, 60, 116)), RGB(0, 60, 116));
+}
+
+// At start-up the handlers run through the window's Created event alone: writing
+// the voice list's selection and the sliders' positions from the template raise no
+// event. A slider moved afterwards does, so the probe sees events.
+TEST_F(ReaderUser, AtStartUpOnlyTheWindowRaisesAnEvent) {
+  TempFile record(L"vx_reader_probe");
+  OpenProbe(record);
+  ASSERT_TRUE(reader_->TabTo(u().volumeSlider));
+  reader_->Press(VK_END);
+  ASSERT_EQ(Shown(u().volumeLabel, L"音量: 100%"), L"音量: 100%");
+  std::istringstream lines(record.Contents());
+  std::vector<std::string> events;
+  for (std::string event; std::getline(lines, event);) {
+    if (event != "onEditFocused") events.push_back(event);  // the tabs may pass the text box
+  }
+  EXPECT_EQ(events, (std::vector<std::string>{"onWindowCreated", "onVolumeChanged"}));
 }
 
 TEST_F(ReaderUser, SlidersAtTheirEndsByKeyboardAndMouseSetLabelAndProgress) {
@@ -162,40 +226,52 @@ TEST_F(ReaderUser, SlidersAtTheirEndsByKeyboardAndMouseSetLabelAndProgress) {
   }
 }
 
+// Each row pastes its text (if any), acts, and then checks what is heard and,
+// once the press has had its effect there, the start/pause button's caption.
 TEST_F(ReaderUser, StartPausesResumesAndStopSpeakTheTextAsTheCaptionSays) {
   const std::wstring kSpaces = L"  \x3000 \x3000 ";  // ASCII and full-width
   const std::wstring kBreaks = L"\r\n\t\r\n\t";
+  enum Action { kStartPause, kStop, kNextVoice };
   struct Row {
     const char* what;
-    const std::wstring* pasted;  // over the text before the press, or null
-    bool stop;                   // 停止, else the start/pause button
-    const wchar_t* caption;      // of the start/pause button afterwards
-    bool heard;                  // speech at the sink afterwards, else silence
+    const std::wstring* pasted;  // over the text before the action, or null
+    Action action;
+    const wchar_t* caption;  // of the start/pause button afterwards
+    bool heard;              // speech at the sink afterwards, else silence
   };
   const Row rows[] = {
-      {"only spaces: nothing happens", &kSpaces, false, L"开始", false},
-      {"the first press speaks", &kPassage, false, L"开始", true},
-      {"the next press pauses", nullptr, false, L"开始", false},
-      {"the next resumes", nullptr, false, L"暂停", true},
-      {"停止 stops", nullptr, true, L"暂停", false},
-      {"a press after stopping speaks anew", nullptr, false, L"暂停", true},
-      {"pause again", nullptr, false, L"开始", false},
-      {"stop while paused", nullptr, true, L"开始", false},
-      {"start: the new speech waits, paused", nullptr, false, L"开始", false},
-      {"the first toggle resumes", nullptr, false, L"暂停", true},
-      {"pause once more", nullptr, false, L"开始", false},
-      {"only spaces: still paused", &kSpaces, false, L"开始", false},
-      {"line breaks and tabs are text: the toggle resumes", &kBreaks, false, L"暂停", true},
+      {"the first press speaks", &kPassage, kStartPause, L"开始", true},
+      {"only spaces while speaking: nothing happens", &kSpaces, kStartPause, L"开始", true},
+      {"the next press pauses", &kPassage, kStartPause, L"开始", false},
+      {"the next resumes", nullptr, kStartPause, L"暂停", true},
+      {"停止 stops", nullptr, kStop, L"暂停", false},
+      {"a press after stopping speaks anew", nullptr, kStartPause, L"暂停", true},
+      {"pause again", nullptr, kStartPause, L"开始", false},
+      {"stop while paused", nullptr, kStop, L"开始", false},
+      {"start: the new speech waits, paused", nullptr, kStartPause, L"开始", false},
+      {"the first toggle resumes", nullptr, kStartPause, L"暂停", true},
+      {"pause once more", nullptr, kStartPause, L"开始", false},
+      {"only spaces: still paused", &kSpaces, kStartPause, L"开始", false},
+      {"line breaks and tabs are text: the toggle resumes", &kBreaks, kStartPause, L"暂停", true},
+      {"pause before choosing a voice", nullptr, kStartPause, L"开始", false},
+      {"another voice while paused: silence", nullptr, kNextVoice, L"开始", false},
+      {"start: the new voice's speech waits, paused", &kPassage, kStartPause, L"开始", false},
+      {"the toggle resumes in the new voice", nullptr, kStartPause, L"暂停", true},
   };
   Open();
+  ASSERT_GE(ComboItems(u().voiceCombo).size(), 2u);
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
     if (row.pasted) {
       ASSERT_TRUE(reader_->Paste(*row.pasted));
     }
-    reader_->Click(row.stop ? u().stop : u().startPause);
-    EXPECT_EQ(Shown(u().startPause, row.caption), row.caption);
+    if (row.action == kNextVoice) {
+      ASSERT_TRUE(ChooseVoice(VK_DOWN, 1));
+    } else {
+      reader_->Click(row.action == kStop ? u().stop : u().startPause);
+    }
     EXPECT_TRUE(row.heard ? Heard() : Quiet()) << (row.heard ? "no speech at the sink" : "not silent");
+    EXPECT_EQ(TextOf(u().startPause), row.caption);
   }
 }
 
@@ -309,8 +385,81 @@ TEST_F(ReaderUser, WithoutSpeechDataTheCaptionSaysSoAndTheSettingsStillWork) {
   reader_->Press(VK_END);
   EXPECT_EQ(Shown(u().volumeLabel, L"音量: 100%"), L"音量: 100%");
   EXPECT_EQ(ProgressPosition(u().volumeProgress), 50);
+  // A press of 开始 (the focus moves to it once the click arrived) speaks nothing,
+  // and the window goes on as it was.
   reader_->Click(u().startPause);
+  ASSERT_TRUE(PumpUntil([&] { return reader_->Focus() == u().startPause; })) << "the click did not arrive";
+  EXPECT_TRUE(Quiet()) << "something spoke";
   EXPECT_TRUE(reader_->Answers(5000));
+  EXPECT_EQ(TextOf(u().startPause), L"开始");
+  EXPECT_EQ(TextOf(reader_->window()), L"目前无法工作（通常是因为没有安装 MS Speech SDK 5.1）");
+}
+
+// The pause and resume of twenty clicks, each on a thread of its own, as fast as
+// input goes, with pauses that take a while: they take effect in click order, so
+// the caption, the sound and the next click's action agree.
+TEST_F(ReaderUser, TwentyQuickTogglesEndAsTheCaptionSays) {
+  TempFile record(L"vx_reader_probe");
+  OpenProbe(record, kSlowPause);
+  ASSERT_TRUE(reader_->Paste(kPassage));
+  reader_->Click(u().startPause);
+  ASSERT_TRUE(Heard());
+  reader_->ClickQuickly(u().startPause, 20);
+  PumpFor(20 * kSlowPause);  // every routine has acted by now, even one after another
+  EXPECT_TRUE(Heard()) << "paused although the caption says running";
+  EXPECT_EQ(TextOf(u().startPause), L"暂停");
+  reader_->Click(u().startPause);
+  EXPECT_TRUE(Quiet()) << "the next click did not pause";
+  EXPECT_EQ(TextOf(u().startPause), L"开始");
+}
+
+// Clicks followed at once by closing, with pauses that take a while: the pause and
+// resume routines still to act must not meet a speech object that is gone. Run
+// under Wine's heap checking by reader_heap_check.sh.
+TEST_F(ReaderUser, ClosingAtOnceAfterQuickTogglesEndsWithZero) {
+  for (int clicks : {1, 20}) {
+    SCOPED_TRACE(testing::Message() << clicks << " clicks");
+    TempFile record(L"vx_reader_probe");
+    OpenProbe(record, kSlowPause);
+    ASSERT_TRUE(reader_->Paste(kPassage));
+    reader_->Click(u().startPause);
+    ASSERT_TRUE(Heard());
+    reader_->ClickQuickly(u().startPause, clicks, true);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(reader_->window()); }, 5000)) << "Alt+F4 did not close it";
+    EXPECT_EQ(reader_->Close(), 0u);
+    reader_.reset();
+  }
+}
+
+// Saved with the sliders at their ends, the text is what voxlet-say makes at the
+// volume and rate the sliders stand for: slider 1 and 50 give volume 2 and 100,
+// slider 1 and 21 rate -10 and 10 (the rate starts at -3, slider 8).
+TEST_F(ReaderUser, SavedSpeechFollowsTheSlidersAtTheirEnds) {
+  const std::wstring kText = L"你好，世界。今天天气很好。";
+  struct Row {
+    bool volume;  // the volume slider, else the rate slider
+    WORD key;
+    const wchar_t* label;
+    int engineVolume, engineRate;
+  };
+  const Row rows[] = {{true, VK_HOME, L"音量: 2%", 2, -3},
+                      {true, VK_END, L"音量: 100%", 100, -3},
+                      {false, VK_HOME, L"语速: 0%", 100, -10},
+                      {false, VK_END, L"语速: 100%", 100, 10}};
+  Open();
+  ASSERT_TRUE(reader_->Paste(kText));
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message() << "volume " << row.engineVolume << ", rate " << row.engineRate);
+    ASSERT_TRUE(reader_->TabTo(row.volume ? u().volumeSlider : u().rateSlider));
+    reader_->Press(row.key);
+    ASSERT_EQ(Shown(row.volume ? u().volumeLabel : u().rateLabel, row.label), row.label);
+    std::wstring saved = FreshWav(L"vx_slider_end");
+    ASSERT_TRUE(SaveAs(saved));
+    WavFile wav = ReadWav(saved), expected = SaidByVoxletSay(kText, row.engineVolume, row.engineRate);
+    ASSERT_TRUE(wav.valid && expected.valid);
+    EXPECT_NEAR(wav.Seconds(), expected.Seconds(), expected.Seconds() * 0.01);
+    EXPECT_NEAR(wav.Rms(), expected.Rms(), expected.Rms() * 0.02);
+  }
 }
 
 TEST_F(ReaderUser, ClosingEndsWithZeroAndSilenceWhetherIdleSpeakingOrPaused) {

@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "speech/platform/espeak/audio_output.h"
 #include "speech/platform/espeak/espeak_library.h"
+#include "speech/platform/espeak/text_pieces.h"
 #include "tests/speech/speech_fixture.h"
 
 namespace vx::test {
@@ -209,6 +211,31 @@ TEST_F(BuiltInVoicesTest, AVoiceIsLoadedOnlyWhenItChanges) {
   ASSERT_EQ(voice_->SetVoice(tokens[0]), S_OK);
   Render(L"你好");
   EXPECT_EQ(espeak::VoiceLoads(), loads + 2);
+
+  // Two voices speaking at once into files take turns of several pieces, so the
+  // voices are loaded far less often than once a piece.
+  std::wstring mandarin, english;
+  for (int i = 0; i < 20; ++i) {
+    mandarin += L"春天来了，花都开了，小鸟在树上唱歌。今天天气很好，我们一起去公园散步吧。";
+    english += L"Spring has come and the flowers are out. The birds are singing in the trees. ";
+  }
+  std::unique_ptr<SpeechVoice> other;
+  ASSERT_EQ(platform_->CreateVoice(&other), S_OK);
+  ASSERT_EQ(other->SetVoice(tokens[1]), S_OK);
+  std::shared_ptr<OutputStream> first, second;
+  ASSERT_EQ(BindFile(Path(L"mandarin.wav"), &first), S_OK);
+  ASSERT_EQ(BindFile(Path(L"english.wav"), &second), S_OK);
+  ASSERT_EQ(voice_->SetOutput(first, true), S_OK);
+  ASSERT_EQ(other->SetOutput(second, true), S_OK);
+  loads = espeak::VoiceLoads();
+  ASSERT_EQ(voice_->Speak(mandarin.c_str(), kSpeakAsync, nullptr), S_OK);
+  ASSERT_EQ(other->Speak(english.c_str(), kSpeakAsync, nullptr), S_OK);
+  EXPECT_EQ(voice_->WaitUntilDone(kWaitInfinite), S_OK);
+  EXPECT_EQ(other->WaitUntilDone(kWaitInfinite), S_OK);
+  size_t pieces = SplitIntoPieces(mandarin).size() + SplitIntoPieces(english).size();
+  std::printf("%llu voice loads for %zu pieces\n", static_cast<unsigned long long>(espeak::VoiceLoads() - loads),
+              pieces);
+  EXPECT_LE(espeak::VoiceLoads() - loads, pieces / 2);
 }
 
 }  // namespace

@@ -97,6 +97,20 @@ TEST_F(DeviceSpeechTest, PurgeStopsAtOnceAndDropsTheQueue) {
   EXPECT_EQ(voice_->WaitUntilDone(0), S_OK);
 }
 
+// After more speech than the device's ring holds, an item that makes no audio
+// (only line breaks and tabs) must not play any of the earlier speech again.
+TEST_F(DeviceSpeechTest, AnItemWithoutAudioAfterSpeechAddsNoSound) {
+  ULONG spoken = 0, blank = 0;
+  ASSERT_EQ(voice_->Speak(kLongText, kSpeakAsync, &spoken), S_OK);
+  ASSERT_TRUE(PumpMessagesUntil([&] { return Ended(spoken); }, 30000));
+  Wait(300);  // what the sink still had buffered
+  size_t from = Mark();
+  ASSERT_EQ(voice_->Speak(L"\r\n\t\r\n", kSpeakAsync, &blank), S_OK);
+  ASSERT_TRUE(PumpMessagesUntil([&] { return Ended(blank); }, 5000));
+  Wait(500);
+  EXPECT_LT(RmsBetween(from, Mark()), kSilentRms);
+}
+
 TEST_F(DeviceSpeechTest, PauseAndResumeHammeredWhileSpeaking) {
   ULONG stream = 0;
   ASSERT_EQ(voice_->Speak(kLongText, kSpeakAsync, &stream), S_OK);

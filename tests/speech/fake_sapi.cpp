@@ -174,7 +174,7 @@ class FakeCategory : public FakeObject<ISpObjectTokenCategory> {
   }
 };
 
-// The audio output ("Audio") or a file stream ("File").
+// The audio output ("Audio"), a file stream ("File") or a stream in memory ("Memory").
 class FakeStream : public FakeObject<ISpStream> {
  public:
   FakeStream(FakeSapi& sapi, const char* name) : FakeObject(sapi), name_(name) {}
@@ -196,9 +196,13 @@ class FakeStream : public FakeObject<ISpStream> {
     sapi_.boundFormat.assign(bytes, bytes + sizeof(WAVEFORMATEX) + format->cbSize);
     return sapi_.bindAnswer;
   }
-  HRESULT STDMETHODCALLTYPE SetBaseStream(IStream*, REFGUID,
-                                          const WAVEFORMATEX*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
-      GetBaseStream(IStream**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
+  // Makes this a stream in memory.
+  HRESULT STDMETHODCALLTYPE SetBaseStream(IStream* base, REFGUID formatId, const WAVEFORMATEX*) override {
+    name_ = "Memory";
+    Log(name_ + ".SetBaseStream(" + GuidText(formatId) + ")");
+    return base ? S_OK : E_INVALIDARG;
+  }
+  HRESULT STDMETHODCALLTYPE GetBaseStream(IStream**) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
       Close() override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
       Read(void*, ULONG, ULONG*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE
       Write(const void*, ULONG, ULONG*) override VX_UNUSED_CALL HRESULT STDMETHODCALLTYPE

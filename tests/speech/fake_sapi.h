@@ -1,6 +1,7 @@
-// In-process fakes of the SAPI objects the SAPI engine uses: a voice, file streams,
-// the voice category, its enumerator and tokens. Every call the engine makes is
-// written to one log, with its arguments, so tests can check the exact calls.
+// In-process fakes of the SAPI objects the SAPI engine uses: a voice, file and
+// memory streams, the voice category, its enumerator and tokens. Every call the
+// engine makes is written to one log, with its arguments, so tests can check the
+// exact calls.
 #pragma once
 
 #include <windows.h>

@@ -128,6 +128,9 @@ class MarkerPlatform : public SpeechPlatform {
                      std::shared_ptr<OutputStream>*) override {
     return E_FAIL;
   }
+  HRESULT CreateMemoryStream(const GUID&, const WAVEFORMATEX&, std::shared_ptr<OutputStream>*) override {
+    return E_FAIL;
+  }
   HRESULT GetCategoryFromId(const wchar_t*, bool, std::unique_ptr<VoiceCategory>*) override { return E_FAIL; }
 };
 std::unique_ptr<SpeechPlatform> CreateMarker() { return std::make_unique<MarkerPlatform>(); }
@@ -138,26 +141,32 @@ TEST_F(SapiPlatformTest, WorkingSapiWithAVoiceIsChosen) {
   SpeechPlatform* sapi = platform_.get();
   std::unique_ptr<SpeechPlatform> chosen = ChooseSpeechPlatform(std::move(platform_), CreateMarker);
   EXPECT_EQ(chosen.get(), sapi);
-  EXPECT_EQ(sapi_.calls, (Calls{"Create(SpVoice,7,ISpVoice)", "Voice.SetInterest(0x240000006,0x240000006)",
-                                "Create(SpObjectTokenCategory,7,ISpObjectTokenCategory)",
-                                "Category.SetId(HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Speech\\Voices,0)",
-                                "Category.EnumTokens(\"\",\"\")", "Enum.Next(1)"}));
+  EXPECT_EQ(sapi_.calls,
+            (Calls{"Create(SpVoice,7,ISpVoice)", "Voice.SetInterest(0x240000006,0x240000006)",
+                   "Create(SpObjectTokenCategory,7,ISpObjectTokenCategory)",
+                   "Category.SetId(HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Speech\\Voices,0)",
+                   "Category.EnumTokens(\"\",\"\")", "Enum.Next(1)", "Voice.GetOutputStream", "Audio.GetFormat",
+                   "Create(SpStream,7,ISpStream)", "Memory.SetBaseStream({C31ADBAE-527F-4FF5-A230-F62BB61FF70C})",
+                   "Voice.SetOutput(Memory,1)", "Voice.Speak(1,0)"}));
 }
 
 // A SAPI that cannot speak: its calls answer E_NOTIMPL (Wine's stubs), or it has no
-// voice installed, or its voices cannot be enumerated.
+// voice installed, or its voices cannot be enumerated, or a voice is registered but
+// its engine cannot render.
 TEST_F(SapiPlatformTest, SapiThatCannotSpeakGivesTheBuiltInEngine) {
   struct Case {
     const char* what;
-    HRESULT interestAnswer, enumAnswer;
+    HRESULT interestAnswer, enumAnswer, speakAnswer;
     std::vector<FakeTokenValues> tokens;
   };
-  const Case cases[] = {{"not implemented", E_NOTIMPL, S_OK, {{{L"", L"Voice"}}}},
-                        {"no voice", S_OK, S_OK, {}},
-                        {"no enumeration", S_OK, E_FAIL, {{{L"", L"Voice"}}}}};
+  const Case cases[] = {{"not implemented", E_NOTIMPL, S_OK, S_OK, {{{L"", L"Voice"}}}},
+                        {"no voice", S_OK, S_OK, S_OK, {}},
+                        {"no enumeration", S_OK, E_FAIL, S_OK, {{{L"", L"Voice"}}}},
+                        {"no working engine", S_OK, S_OK, REGDB_E_CLASSNOTREG, {{{L"", L"Voice"}}}}};
   for (const Case& c : cases) {
     sapi_.interestAnswer = c.interestAnswer;
     sapi_.enumAnswer = c.enumAnswer;
+    sapi_.speakAnswer = c.speakAnswer;
     sapi_.tokens = c.tokens;
     std::unique_ptr<SpeechPlatform> chosen =
         ChooseSpeechPlatform(CreateSapiSpeechPlatform(sapi_.Creator()), CreateMarker);
@@ -189,6 +198,7 @@ TEST(SystemSpeechPlatform, ChoiceFollowsWhetherTheSystemSapiWorks) {
 
     std::unique_ptr<SpeechPlatform> chosen = CreateSpeechPlatform();
     ASSERT_TRUE(chosen) << "the built-in engine's data lie next to the test exe";
+    EXPECT_TRUE(SpeechPlatformWorks(*chosen)) << "the chosen engine renders, whichever it is";
     std::unique_ptr<SpeechVoice> voice;
     ASSERT_EQ(chosen->CreateVoice(&voice), S_OK);
     EXPECT_EQ(voice->SetInterest(0x0000000240000006ull, 0x0000000240000006ull), S_OK);

@@ -5,14 +5,6 @@
 namespace vx {
 namespace {
 
-TEST(SpeechRateTest, EveryStepIsTheSameFactorAndTenStepsAreThreeTimes) {
-  for (long rate = -10; rate < 10; ++rate) {
-    EXPECT_NEAR(SpeedFactorForRate(rate + 1) / SpeedFactorForRate(rate), 1.1161, 1e-4) << rate;
-  }
-  EXPECT_NEAR(SpeedFactorForRate(10), 3, 1e-9);
-  EXPECT_NEAR(SpeedFactorForRate(-10), 1.0 / 3, 1e-9);
-}
-
 TEST(SpeechRateTest, EspeakSpeaksDownToItsFloorAndTheAudioIsSlowedBelowIt) {
   struct Row {
     long rate;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "speech/platform/speech_platform_choice.h"
+#include "tests/speech/failing_allocations.h"
 #include "tests/speech/speech_fixture.h"
 
 namespace vx::test {
@@ -171,6 +172,19 @@ TEST_F(VoiceEventsTest, PauseAndResumeHammeredFromOtherThreadsNeitherCrashesNorL
   WavFile all = ReadWav(path);
   EXPECT_NEAR(all.Seconds(), 3 * one.Seconds(), 3 * one.Seconds() * kLengthTolerance);
   EXPECT_NEAR(all.Rms(), one.Rms(), one.Rms() * 0.05);
+}
+
+// Audio that cannot be held drops its item: a synchronous speak hears why, the item
+// still starts and ends, and the voice speaks the next item.
+TEST_F(VoiceEventsTest, AnItemWhoseAudioFindsNoMemoryEndsAndTheVoiceGoesOn) {
+  OutputToFile(L"no_memory.wav");
+  {
+    FailingAllocations failing(256 << 10);  // a long clause's audio needs more
+    EXPECT_EQ(voice_->Speak(kLongText, 0, nullptr), E_OUTOFMEMORY);
+  }
+  ASSERT_TRUE(PumpMessagesUntil([&] { return received_.size() >= 2; }, 5000));
+  EXPECT_EQ(received_[1].id, kEventEndInputStream);
+  EXPECT_EQ(voice_->Speak(kHelloWorld, 0, nullptr), S_OK);
 }
 
 TEST_F(VoiceEventsTest, DestroyingASpeakingVoiceDoesNotHang) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "speech/platform/espeak/spoken_text.h"
 #include "tests/speech/speech_fixture.h"
 
 namespace vx::test {
@@ -91,8 +92,9 @@ TEST_F(WavOutputTest, MarkupIsReadAsItsText) {
   ExpectSameLength(Render(L"<volume level=\"100\">你好</volume>，世界", kSpeakIsXml), plain);
 }
 
-// A text file is UTF-16 by its mark, UTF-8 (marked or not) when it is valid UTF-8,
-// else GBK, the program's own encoding.
+// A text file is UTF-16 by its mark (little- or big-endian), UTF-8 (marked or not)
+// when it is valid UTF-8, else GBK, the program's own encoding. A file over the
+// largest size is refused.
 TEST_F(WavOutputTest, AFileNameIsReadAsItsContentsInItsEncoding) {
   struct Case {
     const char* encoding;
@@ -103,6 +105,7 @@ TEST_F(WavOutputTest, AFileNameIsReadAsItsContentsInItsEncoding) {
       {"UTF-8 with its mark", "\xEF\xBB\xBF\xE4\xBD\xA0\xE5\xA5\xBD\xEF\xBC\x8C\xE4\xB8\x96\xE7\x95\x8C"},
       {"GBK", "\xC4\xE3\xBA\xC3\xA3\xAC\xCA\xC0\xBD\xE7"},
       {"UTF-16", std::string("\xFF\xFE\x60\x4F\x7D\x59\x0C\xFF\x16\x4E\x4C\x75", 12)},
+      {"UTF-16 big-endian", std::string("\xFE\xFF\x4F\x60\x59\x7D\xFF\x0C\x4E\x16\x75\x4C", 12)},
   };
   WavFile plain = Render(kHelloWorld);  // 你好，世界
   std::wstring text = Path(L"text.txt");
@@ -115,6 +118,13 @@ TEST_F(WavOutputTest, AFileNameIsReadAsItsContentsInItsEncoding) {
     EXPECT_NEAR(spoken.Seconds(), plain.Seconds(), plain.Seconds() * kLengthTolerance) << c.encoding;
   }
   EXPECT_TRUE(FAILED(voice_->Speak(Path(L"none.txt").c_str(), kSpeakIsFilename, nullptr)));
+
+  HANDLE file = CreateFileW(text.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  LARGE_INTEGER size;
+  size.QuadPart = espeak::kLargestTextFile + 1;
+  ASSERT_TRUE(SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && SetEndOfFile(file));
+  CloseHandle(file);
+  EXPECT_EQ(voice_->Speak(text.c_str(), kSpeakIsFilename, nullptr), HRESULT_FROM_WIN32(ERROR_FILE_TOO_LARGE));
 }
 
 TEST_F(WavOutputTest, MixedTextSpeaksBothLanguagesAsOneItem) {

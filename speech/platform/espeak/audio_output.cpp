@@ -27,4 +27,10 @@ HRESULT AudioOutput::GetFormat(GUID* formatId, WAVEFORMATEX* format) {
   return S_OK;
 }
 
+bool MemoryOutput::Write(const int16_t* samples, size_t count, const std::atomic<bool>& stop) {
+  if (stop) return false;
+  samples_.insert(samples_.end(), samples, samples + count);
+  return true;
+}
+
 }  // namespace vx::espeak

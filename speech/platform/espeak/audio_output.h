@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "speech/platform/speech_platform.h"
 
@@ -36,6 +37,17 @@ class AudioOutput : public OutputStream {
 
  private:
   WAVEFORMATEX format_;
+};
+
+// Audio kept in memory for as long as the output lives.
+class MemoryOutput : public AudioOutput {
+ public:
+  using AudioOutput::AudioOutput;
+  bool Write(const int16_t* samples, size_t count, const std::atomic<bool>& stop) override;
+  bool Finish(const std::atomic<bool>&) override { return true; }
+
+ private:
+  std::vector<int16_t> samples_;
 };
 
 }  // namespace vx::espeak

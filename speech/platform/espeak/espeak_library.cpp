@@ -10,6 +10,7 @@
 #include <clocale>
 #include <cwctype>
 #include <mutex>
+#include <new>
 
 #include "speech/platform/espeak/fair_lock.h"
 #include "speech/platform/espeak/spoken_text.h"
@@ -35,15 +36,22 @@ struct Synthesis {
   const std::atomic<bool>* stop;
   std::vector<int16_t>* pcm;
   bool stopped = false;
+  bool outOfMemory = false;
 };
 
+// Called from inside eSpeak's C code, which no exception may cross.
 int OnSynthesis(short* samples, int count, espeak_EVENT* events) {
   auto* synthesis = static_cast<Synthesis*>(events->user_data);
   if (*synthesis->stop) {
     synthesis->stopped = true;
     return 1;  // eSpeak abandons the piece
   }
-  if (samples && count > 0) synthesis->pcm->insert(synthesis->pcm->end(), samples, samples + count);
+  try {
+    if (samples && count > 0) synthesis->pcm->insert(synthesis->pcm->end(), samples, samples + count);
+  } catch (const std::bad_alloc&) {
+    synthesis->outOfMemory = true;
+    return 1;
+  }
   return 0;
 }
 
@@ -102,8 +110,9 @@ bool Initialize(const std::wstring& dataFolder) {
   return true;
 }
 
-bool Synthesize(std::string_view utf8, const char* voiceName, int wordsPerMinute, const std::atomic<bool>& stop,
-                std::vector<int16_t>* pcm) {
+bool SynthesizeTurn(const std::vector<std::string>& pieces, size_t first, const char* voiceName, int wordsPerMinute,
+                    const std::atomic<bool>& stop, std::vector<std::vector<int16_t>>* made) {
+  made->clear();
   std::lock_guard<FairLock> lock(LibraryLock());
   if (initializedFolder.empty() || stop) return false;
   if (loadedVoice != voiceName) {
@@ -117,14 +126,25 @@ bool Synthesize(std::string_view utf8, const char* voiceName, int wordsPerMinute
     espeak_SetParameter(espeakRATE, wordsPerMinute, 0);
     loadedWordsPerMinute = wordsPerMinute;
   }
-  // eSpeak's voice noise comes from a generator seeded with the time: a fixed seed
-  // makes the same text sound the same every time, in a file as on the device.
-  espeak_ng_SetRandSeed(1);
-  Synthesis synthesis{&stop, pcm};
-  std::string text(utf8);
-  espeak_ERROR result = espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
-                                     espeakCHARS_UTF8 | espeakENDPAUSE, nullptr, &synthesis);
-  return result == EE_OK && !synthesis.stopped;
+  for (size_t piece = first; piece < pieces.size(); ++piece) {
+    if (stop) return false;
+    // eSpeak's voice noise comes from a generator seeded with the time: a fixed
+    // seed makes the same text sound the same every time, in a file as on the
+    // device.
+    espeak_ng_SetRandSeed(1);
+    made->emplace_back();
+    Synthesis synthesis{&stop, &made->back()};
+    const std::string& text = pieces[piece];
+    espeak_ERROR result = espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
+                                       espeakCHARS_UTF8 | espeakENDPAUSE, nullptr, &synthesis);
+    if (synthesis.outOfMemory) throw std::bad_alloc();
+    if (result != EE_OK || synthesis.stopped) {
+      made->pop_back();
+      return false;
+    }
+    if (made->size() == kPiecesPerTurn || !LibraryLock().Contended()) break;
+  }
+  return true;
 }
 
 uint64_t VoiceLoads() { return voiceLoads; }

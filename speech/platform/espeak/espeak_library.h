@@ -1,8 +1,8 @@
 // eSpeak NG keeps process-wide state and is not reentrant: it is initialised once
-// per process and held by one thread at a time, for one piece of text only (see
-// text_pieces.h). Threads take turns in the order they asked, so speech objects
-// that synthesise at the same time go piece by piece, and none is held up by
-// another's playback or pause.
+// per process and held by one thread at a time, for a turn of one or a few pieces
+// of text (see text_pieces.h). Threads take turns in the order they asked, so
+// speech objects that synthesise at the same time go turn by turn, and none is held
+// up by another's playback or pause.
 #pragma once
 
 #include <atomic>
@@ -27,12 +27,21 @@ std::wstring DataFolderNextToExe();
 // to take UTF-8 file names, so the folder may be named in any script.
 bool Initialize(const std::wstring& dataFolder);
 
-// Speaks one piece of UTF-8 text with an eSpeak voice ("cmn", "en") at that speed
-// and appends its audio to pcm, the piece's last clause followed by its pause. The
-// voice is loaded only when it is not the one loaded last. False when stop was set
-// before or during the piece, or eSpeak failed.
-bool Synthesize(std::string_view utf8, const char* voiceName, int wordsPerMinute, const std::atomic<bool>& stop,
-                std::vector<int16_t>* pcm);
+// Pieces a turn may hold eSpeak for while another thread waits. eSpeak holds one
+// voice at a time, and a thread whose voice is not loaded loads it (its dictionary
+// too) when its turn comes: speech objects on different voices would reload for
+// every piece, so a waiting thread makes its turns longer instead.
+constexpr size_t kPiecesPerTurn = 4;
+
+// One turn: speaks pieces of UTF-8 text, from the first on, with an eSpeak voice
+// ("cmn", "en") at that speed, each piece's audio (its last clause followed by its
+// pause) in an element of made. The turn ends after one piece, or after up to
+// kPiecesPerTurn while another thread waits. The voice is loaded only when it is
+// not the one loaded last. False when stop was set before or during a piece, or
+// eSpeak failed; made then holds the pieces finished before. std::bad_alloc when
+// the audio found no memory.
+bool SynthesizeTurn(const std::vector<std::string>& pieces, size_t first, const char* voiceName, int wordsPerMinute,
+                    const std::atomic<bool>& stop, std::vector<std::vector<int16_t>>* made);
 
 // How many times a voice was loaded in this process.
 uint64_t VoiceLoads();

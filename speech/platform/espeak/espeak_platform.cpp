@@ -33,6 +33,16 @@ class EspeakPlatform : public SpeechPlatform {
     return result;
   }
 
+  HRESULT CreateMemoryStream(const GUID& formatId, const WAVEFORMATEX& format,
+                             std::shared_ptr<OutputStream>* stream) override {
+    if (!stream) return E_POINTER;
+    stream->reset();
+    if (!IsEqualGUID(formatId, kWaveFormatExFormatId) || !espeak::IsEngineFormat(format))
+      return kSpeechUnsupportedFormat;
+    *stream = std::make_shared<espeak::MemoryOutput>(format);
+    return S_OK;
+  }
+
   HRESULT GetCategoryFromId(const wchar_t* categoryId, bool, std::unique_ptr<VoiceCategory>* category) override {
     if (!category) return E_POINTER;
     category->reset();

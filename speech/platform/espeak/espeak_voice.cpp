@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <new>
 #include <optional>
 
 #include "speech/platform/espeak/audio_speed.h"
@@ -222,7 +223,12 @@ void EspeakVoice::RunSynthesis() {
       currentOutput_->SetPaused(paused_);
     }
     RaiseEvent(kEventStartInputStream, item.streamNumber);
-    HRESULT outcome = SpeakItem(item);
+    HRESULT outcome;
+    try {
+      outcome = SpeakItem(item);
+    } catch (const std::bad_alloc&) {
+      outcome = E_OUTOFMEMORY;  // the rest of the item is dropped; what was made is played
+    }
     // What was made is played out or stored, unless the item was stopped.
     if (!stopCurrent_ && !item.output->Finish(stopCurrent_) && SUCCEEDED(outcome)) outcome = E_FAIL;
     if (stopCurrent_) {
@@ -248,19 +254,21 @@ HRESULT EspeakVoice::SpeakItem(const Item& item) {
   SpeechSpeed speed = SpeedForRate(rate_);
   std::optional<AudioSpeed> slower;
   if (speed.audioSpeed != 1.0) slower.emplace(kSampleRate, speed.audioSpeed);
-  std::vector<TextPiece> pieces = SplitIntoPieces(item.text);
   std::wstring_view text(item.text);
-  pieces.erase(
-      std::remove_if(pieces.begin(), pieces.end(),
-                     [&](const TextPiece& piece) { return !HasSpeech(text.substr(piece.begin, piece.length)); }),
-      pieces.end());
-  std::vector<int16_t> samples;
-  for (size_t i = 0; i < pieces.size(); ++i) {
-    samples.clear();
-    std::string utf8 = Utf8FromWide(text.substr(pieces[i].begin, pieces[i].length));
-    bool made = Synthesize(utf8, item.voice->espeakName, speed.wordsPerMinute, stopCurrent_, &samples);
-    if (made && slower) slower->Apply(&samples, i + 1 == pieces.size());
-    if (!made || !WaitWhilePaused() || !Deliver(*item.output, &samples)) return stopCurrent_ ? S_OK : E_FAIL;
+  std::vector<std::string> pieces;
+  for (const TextPiece& piece : SplitIntoPieces(item.text)) {
+    std::wstring_view pieceText = text.substr(piece.begin, piece.length);
+    if (HasSpeech(pieceText)) pieces.push_back(Utf8FromWide(pieceText));
+  }
+  std::vector<std::vector<int16_t>> made;
+  for (size_t next = 0; next < pieces.size();) {
+    bool whole = SynthesizeTurn(pieces, next, item.voice->espeakName, speed.wordsPerMinute, stopCurrent_, &made);
+    for (std::vector<int16_t>& samples : made) {
+      ++next;
+      if (slower) slower->Apply(&samples, next == pieces.size());
+      if (!WaitWhilePaused() || !Deliver(*item.output, &samples)) return stopCurrent_ ? S_OK : E_FAIL;
+    }
+    if (!whole) return stopCurrent_ ? S_OK : E_FAIL;
   }
   return S_OK;
 }

@@ -1,10 +1,11 @@
 // A voice of the built-in engine. Its items are spoken one after another by one
 // synthesis thread, which makes an item's audio piece by piece, holding eSpeak for
-// one piece at a time only, and hands each piece to the item's output: the audio
-// device through its bounded ring of blocks, or a WAV file. While paused the device
-// holds its blocks and the thread waits between pieces, holding nothing of eSpeak,
-// so other voices speak on. Start and end events of each item are queued for
-// GetEvents and announced to the registering thread through a NotifyWindow.
+// a short turn at a time only (espeak_library.h), and hands each piece to the
+// item's output: the audio device through its bounded ring of blocks, or a WAV
+// file. While paused the device holds its blocks and the thread waits between
+// pieces, holding nothing of eSpeak, so other voices speak on. Start and end events
+// of each item are queued for GetEvents and announced to the registering thread
+// through a NotifyWindow.
 #pragma once
 
 #include <atomic>

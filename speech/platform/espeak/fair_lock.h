@@ -15,6 +15,11 @@ class FairLock {
     uint64_t ticket = next_++;
     turn_.wait(guard, [&] { return serving_ == ticket; });
   }
+  // Whether a thread other than the one holding the lock waits for it.
+  bool Contended() {
+    std::lock_guard<std::mutex> guard(mutex_);
+    return next_ - serving_ > 1;
+  }
   void unlock() {
     {
       std::lock_guard<std::mutex> guard(mutex_);

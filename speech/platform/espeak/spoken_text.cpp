@@ -1,5 +1,7 @@
 #include "speech/platform/espeak/spoken_text.h"
 
+#include <algorithm>
+#include <new>
 #include <vector>
 
 #include "speech/platform/espeak/markup_text.h"
@@ -23,31 +25,47 @@ std::wstring WideFromCodePage(UINT codePage, DWORD flags, const char* bytes, siz
   return wide;
 }
 
-// A text file: UTF-16 by its byte-order mark; UTF-8, with or without its mark, when
-// it is valid UTF-8; else GBK (code page 936), the program's own text encoding,
-// whatever the system's ANSI code page.
+// UTF-16 code units from bytes in either order.
+std::wstring WideFromUtf16(const char* bytes, size_t size, bool bigEndian) {
+  std::wstring wide(size / 2, L'\0');
+  for (size_t i = 0; i < wide.size(); ++i) {
+    auto first = static_cast<unsigned char>(bytes[2 * i]), second = static_cast<unsigned char>(bytes[2 * i + 1]);
+    wide[i] = static_cast<wchar_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+  }
+  return wide;
+}
+
+// A text file: UTF-16 by its byte-order mark, either way round; UTF-8, with or
+// without its mark, when it is valid UTF-8; else GBK (code page 936), the
+// program's own text encoding, whatever the system's ANSI code page.
 HRESULT ReadTextFile(const wchar_t* path, std::wstring* text) {
   HANDLE file =
       CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return HRESULT_FROM_WIN32(GetLastError());
   LARGE_INTEGER size{};
-  std::vector<char> bytes;
-  bool ok = GetFileSizeEx(file, &size) && size.QuadPart < 0x40000000;
-  if (ok) {
-    bytes.resize(static_cast<size_t>(size.QuadPart));
-    DWORD read = 0;
-    ok = bytes.empty() ||
-         (ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) && read == bytes.size());
+  HRESULT sized = S_OK;
+  if (!GetFileSizeEx(file, &size))
+    sized = HRESULT_FROM_WIN32(GetLastError());
+  else if (static_cast<uint64_t>(size.QuadPart) > kLargestTextFile)
+    sized = HRESULT_FROM_WIN32(ERROR_FILE_TOO_LARGE);
+  if (FAILED(sized)) {
+    CloseHandle(file);
+    return sized;
   }
+  std::vector<char> bytes(static_cast<size_t>(size.QuadPart));
+  DWORD read = 0;
+  bool ok = bytes.empty() ||
+            (ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) && read == bytes.size());
   CloseHandle(file);
   if (!ok) return E_FAIL;
   const char* data = bytes.data();
   size_t length = bytes.size();
-  if (length >= 2 && static_cast<unsigned char>(data[0]) == 0xFF && static_cast<unsigned char>(data[1]) == 0xFE) {
-    text->assign(reinterpret_cast<const wchar_t*>(data + 2), (length - 2) / 2);
+  std::string_view mark(data, std::min<size_t>(length, 3));
+  if (mark.substr(0, 2) == "\xFF\xFE" || mark.substr(0, 2) == "\xFE\xFF") {
+    *text = WideFromUtf16(data + 2, length - 2, mark[0] == '\xFE');
     return S_OK;
   }
-  if (length >= 3 && std::string_view(data, 3) == "\xEF\xBB\xBF") {
+  if (mark == "\xEF\xBB\xBF") {
     data += 3;
     length -= 3;
   }
@@ -61,13 +79,17 @@ HRESULT ReadTextFile(const wchar_t* path, std::wstring* text) {
 
 HRESULT SpokenText(const wchar_t* text, DWORD flags, std::wstring* spoken) {
   if (!text) return E_POINTER;
-  if (flags & kSpeakIsFilename) {
-    HRESULT result = ReadTextFile(text, spoken);
-    if (FAILED(result)) return result;
-  } else {
-    *spoken = text;
+  try {
+    if (flags & kSpeakIsFilename) {
+      HRESULT result = ReadTextFile(text, spoken);
+      if (FAILED(result)) return result;
+    } else {
+      *spoken = text;
+    }
+    if (flags & kSpeakIsXml) *spoken = PlainTextFromMarkup(*spoken);
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
   }
-  if (flags & kSpeakIsXml) *spoken = PlainTextFromMarkup(*spoken);
   return S_OK;
 }
 

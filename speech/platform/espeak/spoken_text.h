@@ -4,11 +4,17 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace vx::espeak {
 
+// The largest text file spoken, in bytes: days of speech, read whole on the
+// caller's thread. A longer file is refused with ERROR_FILE_TOO_LARGE.
+constexpr uint64_t kLargestTextFile = 4 << 20;
+
+// E_OUTOFMEMORY when the text finds no memory.
 HRESULT SpokenText(const wchar_t* text, DWORD flags, std::wstring* spoken);
 
 // eSpeak takes UTF-8.

@@ -1,6 +1,6 @@
-// The engine synthesises a text piece by piece, holding eSpeak only for one piece
-// at a time, so other speech objects get their turn and no lock is held while audio
-// waits for the device. Pieces end where eSpeak ends a clause anyway, so a piece is
+// The engine synthesises a text piece by piece, holding eSpeak only for a turn of
+// one or a few pieces, so other speech objects get their turn and no lock is held
+// while audio waits for the device. Pieces end where eSpeak ends a clause anyway, so a piece is
 // spoken as it would be inside the whole text: each clause stays one utterance, and
 // the Mandarin voice reads the Latin words in it as English within that utterance.
 #pragma once

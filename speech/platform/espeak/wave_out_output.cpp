@@ -72,6 +72,9 @@ bool WaveOutOutput::WaitForFreeBlock(const std::atomic<bool>& stop) {
 
 bool WaveOutOutput::Submit(Block& block) {
   std::lock_guard<std::mutex> lock(deviceMutex_);
+  // A block goes to the device once per filling; its header stays prepared, and
+  // untouched, until ReleaseBlock.
+  if (block.queued) return false;
   block.header = WAVEHDR{};
   block.header.lpData = reinterpret_cast<LPSTR>(block.samples.data());
   block.header.dwBufferLength = static_cast<DWORD>(block.samples.size() * sizeof(int16_t));
@@ -104,8 +107,11 @@ bool WaveOutOutput::Write(const int16_t* samples, size_t count, const std::atomi
 
 bool WaveOutOutput::Finish(const std::atomic<bool>& stop) {
   if (!device_ || failed_) return false;
+  // Only a block being filled holds samples not yet submitted. A queued block at
+  // next_ played earlier speech (the ring came round, or the item's audio ended on
+  // a block boundary) and keeps its samples until it is filled again.
   Block& partial = blocks_[next_];
-  if (!partial.samples.empty() && !InFlight(partial) && !Submit(partial)) failed_ = true;
+  if (!partial.queued && !partial.samples.empty() && !Submit(partial)) failed_ = true;
   for (;;) {
     {
       std::lock_guard<std::mutex> lock(deviceMutex_);

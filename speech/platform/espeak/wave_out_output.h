@@ -31,7 +31,7 @@ class WaveOutOutput : public AudioOutput {
   struct Block {
     WAVEHDR header{};
     std::vector<int16_t> samples;
-    bool queued = false;
+    bool queued = false;  // its header is prepared and was written, until ReleaseBlock
   };
 
   bool InFlight(const Block& block) const;

@@ -30,6 +30,22 @@ HRESULT SpBindToFile(const ComCreator& create, const wchar_t* fileName, SPFILEMO
   return result;
 }
 
+HRESULT SpBindToMemory(const ComCreator& create, const GUID* formatId, const WAVEFORMATEX* waveFormat,
+                       ISpStream** stream) {
+  *stream = nullptr;
+  ComRef<IStream> memory;
+  HRESULT result = CreateStreamOnHGlobal(nullptr, TRUE, memory.Receive());
+  if (FAILED(result)) return result;
+  ComRef<ISpStream> created;
+  result = create(CLSID_SpStream, kClassContext, IID_ISpStream, reinterpret_cast<void**>(created.Receive()));
+  if (FAILED(result)) return result;
+  result = created->SetBaseStream(memory.get(), *formatId, waveFormat);
+  if (FAILED(result)) return result;
+  *stream = created.get();
+  created.get()->AddRef();
+  return result;
+}
+
 HRESULT SpGetCategoryFromId(const ComCreator& create, const wchar_t* categoryId, BOOL createIfMissing,
                             ISpObjectTokenCategory** category) {
   *category = nullptr;

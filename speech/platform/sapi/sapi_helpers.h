@@ -30,6 +30,10 @@ struct StreamFormat {
 HRESULT SpBindToFile(const ComCreator& create, const wchar_t* fileName, SPFILEMODE mode, const GUID* formatId,
                      const WAVEFORMATEX* waveFormat, ULONGLONG eventInterest, ISpStream** stream);
 
+// A new SpStream over a stream in memory (CreateStreamOnHGlobal).
+HRESULT SpBindToMemory(const ComCreator& create, const GUID* formatId, const WAVEFORMATEX* waveFormat,
+                       ISpStream** stream);
+
 // SpGetCategoryFromId: a new SpObjectTokenCategory set to that id.
 HRESULT SpGetCategoryFromId(const ComCreator& create, const wchar_t* categoryId, BOOL createIfMissing,
                             ISpObjectTokenCategory** category);

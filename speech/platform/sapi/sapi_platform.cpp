@@ -219,6 +219,17 @@ class SapiPlatform : public SpeechPlatform {
     return result;
   }
 
+  HRESULT CreateMemoryStream(const GUID& formatId, const WAVEFORMATEX& format,
+                             std::shared_ptr<OutputStream>* stream) override {
+    if (!stream) return E_POINTER;
+    stream->reset();
+    ISpStream* bound = nullptr;
+    HRESULT result =
+        SpBindToMemory(create_, &formatId, IsEqualGUID(formatId, kWaveFormatExFormatId) ? &format : nullptr, &bound);
+    if (bound) *stream = std::make_shared<SapiOutputStream>(bound);
+    return result;
+  }
+
   HRESULT GetCategoryFromId(const wchar_t* categoryId, bool createIfMissing,
                             std::unique_ptr<VoiceCategory>* category) override {
     if (!category) return E_POINTER;
